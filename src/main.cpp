@@ -1,0 +1,13 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Mosaic Rush"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.mosaic_rush.MosaicRush"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
+    mosaic::Form1 window;
+    window.show();
+    return app.exec();
+}
