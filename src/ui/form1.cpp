@@ -1,9 +1,6 @@
 #include "ui/form1.h"
 
 #include "files/game_files.h"
-#include "ui/about.h"
-#include "ui/dialog.h"
-#include "ui/form2.h"
 
 #include <QApplication>
 #include <QCloseEvent>

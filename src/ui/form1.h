@@ -1,6 +1,9 @@
 #pragma once
 
 #include "engine/game.h"
+#include "ui/about.h"
+#include "ui/dialog.h"
+#include "ui/form2.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -17,10 +20,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace mosaic {
-
-class Dialog;
-class Form2;
-class ABOUT;
 
 // A piece box of the board: a framed picture that reports clicks by index.
 class PieceBoxWidget : public QLabel {
