@@ -83,6 +83,14 @@ public:
     Integer PathSteps = 0;
     bool PieceArrived = false;
     Integer SolverMoves = 0;
+    // The last push whose route ran in a circle (its walk reached CellCount
+    // without a move): the pushed piece, the cell the empty cell had to reach
+    // next to it, and what barred that route: the locks in force (none when
+    // locks were ignored) and the avoided label. Read by the stuck rule.
+    Integer CirclePieceCol = 0, CirclePieceRow = 0;
+    Integer CircleNeedCol = 0, CircleNeedRow = 0;
+    LockGrid CircleLocked{};
+    std::string CircleAvoidLabel;
 
     // Automatic player: stages.
     bool RowStageStarted = false;
@@ -100,6 +108,22 @@ public:
     bool ParkPhaseOpen = false;
     bool CornerLeftPending = false, CornerRightPending = false;
     std::string BottomLabel, TopLabel;
+    // The stuck rule. A guard reset that finds the board exactly as the last
+    // guard reset left it, with no move since, has put board and solver back
+    // where they were: the solver is stuck, and the next tick moves the empty
+    // cell one cell toward the circling push's need instead of a solver step.
+    // A run of more than four ticks per cell without a move (a board that
+    // cannot be solved) switches auto play off.
+    struct BoardSnapshot {
+        Integer Cols = 0, Rows = 0, Moves = 0;
+        std::string Order;
+        Grid Cells{};
+    };
+    bool GuardResetSeen = false;
+    BoardSnapshot BoardAtGuardReset;
+    bool SolverStuck = false;
+    Integer TicksWithoutMove = 0;
+    BoardSnapshot BoardAfterLastTick;
 
     // Saved games and picture import.
     bool GameFileError = false;
@@ -221,12 +245,22 @@ public:
     void SetPieceDirection(Integer dx, Integer dy);
     void ClearPieceDirection();
     void LocateGoalPiece(Integer& col, Integer& row, Integer goalCol, Integer goalRow);
+    void RecordCirclingPush(Integer pieceCol, Integer pieceRow, Integer needCol, Integer needRow);
 
     // ---- Automatic player: stages and control ------------------------------
     void AutoPlayStep();
     void SolveRowsStep(Integer& blankCol, Integer& blankRow);
     void SolveLastTwoRowsStep(Integer& blankCol, Integer& blankRow);
     void FinalSlide(Integer& blankCol, Integer& blankRow);
+    // SolverMoves < 2 x CellCount and PathSteps < CellCount.
+    bool SolverBoundsHold() const;
+    // ResetSolver run by a guard (a bound reached exactly), with the stuck test.
+    void GuardResetSolver();
+    // The stuck rule's move: the empty cell one cell along a shortest route to
+    // the circling push's need.
+    void MoveBlankTowardCircleNeed();
+    BoardSnapshot TakeBoardSnapshot() const;
+    bool BoardMatches(const BoardSnapshot& snapshot) const;
     void COMMAND2_Click();
     void LockControlsForAutoPlay();
     void Timer2_Timer();

@@ -43,7 +43,7 @@ QFont BoldFont(double points) {
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette palette = widget->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (auto role : {QPalette::WindowText, QPalette::Text})
         palette.setColor(role, text);
     for (auto role : {QPalette::Window, QPalette::Base})
         palette.setColor(role, background);

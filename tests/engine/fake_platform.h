@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,27 @@ inline void SetBoard(Game& game, const std::vector<std::vector<std::string>>& ro
     game.BuildBoard();
     game.KeepArrangement = false;
     game.GameDealt = true;
+}
+
+// A sliding move as the board shows it: the label that moved, the cell it
+// left and the cell it entered.
+struct SlideMove {
+    std::string label;
+    int fromCol = 0, fromRow = 0, toCol = 0, toRow = 0;
+    bool operator==(const SlideMove&) const = default;
+};
+
+// One tick of Timer2 and the move it made, if any (a tick makes at most one:
+// the piece leaves the new empty cell for the old one).
+inline std::optional<SlideMove> Timer2Tick(Game& game) {
+    const int blankCol = game.BlankCol;
+    const int blankRow = game.BlankRow;
+    const bool autoPlay = !game.ManualMode;
+    game.Timer2_Timer();
+    if (!autoPlay || !game.MoveMade)
+        return std::nullopt;
+    return SlideMove{game.Board[blankCol][blankRow], game.BlankCol, game.BlankRow, blankCol,
+                     blankRow};
 }
 
 }  // namespace mosaic::testing
