@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what building, running and testing the game needs on Debian 12.
-# Run as root (or through sudo). Packages already present are left alone.
+# Packages already present are left alone; apt-get runs as root, through sudo
+# when the script is started by another user.
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
   libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool desktop-file-utils"
@@ -10,8 +11,9 @@ for package in $packages; do
         missing="$missing $package"
 done
 if [ -n "$missing" ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
+    as_root=""
+    [ "$(id -u)" -eq 0 ] || as_root="sudo"
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
     # shellcheck disable=SC2086
-    apt-get install -y -q --no-install-recommends $missing
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 fi

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -419,11 +420,17 @@ TEST_F(SavedGameFiles, FailedAtomicWriteLeavesEverythingAsItWas) {
 }
 
 TEST_F(SavedGameFiles, AtomicWriteIntoReadOnlyFolderFailsAndKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "folder permissions do not stop root";
   const std::string path = PathOf("game.tsq");
   WriteRaw(path, SwapThreeByThree());
-  fs::permissions(Folder, fs::perms::owner_read | fs::perms::owner_exec);
+  // Read and search for everyone, write for nobody. Root writes anywhere, so
+  // as root the write is tried with an ordinary user's file rights.
+  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(Folder, readOnly);
+  const bool root = ::geteuid() == 0;
+  if (root) ::setfsuid(65534);
   EXPECT_FALSE(WriteFileAtomically(path, SlidingThreeByThree()));
+  if (root) ::setfsuid(0);
   fs::permissions(Folder, fs::perms::owner_all);
   EXPECT_EQ(ReadRaw(path), SwapThreeByThree());
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"game.tsq"});
