@@ -3,14 +3,7 @@
 
 #include "engine/game.h"
 
-#include <cmath>
-
 namespace mosaic {
-
-int InnerPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel)) -
-           2 * PieceFramePixels;
-}
 
 int HalfRoundedToEven(int x) {
     const int half = x / 2;

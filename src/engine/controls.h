@@ -43,11 +43,17 @@ struct Timer {
 
 constexpr int TwipsPerPixel = 15;
 
+// Twips as whole logical pixels, a half rounding up.
+constexpr int Pixels(int twips) {
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
+                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+}
+
 // Piece boxes have a one-pixel frame; their picture fills the inside.
 constexpr int PieceFramePixels = 1;
 
 // The inner size in whole pixels of a framed box that is `twips` wide.
-int InnerPixels(int twips);
+constexpr int InnerPixels(int twips) { return Pixels(twips) - 2 * PieceFramePixels; }
 
 // Rounds x / 2 to a whole number, a half going to the even neighbour.
 int HalfRoundedToEven(int x);

@@ -177,6 +177,7 @@ public:
     void ai_empty_Click();
     void ai_mag1_Click();
     void ai_mag2_Click();
+    void ChooseMagnification(int magnify);
     void ai_speed_Click(int item);  // ai_1_Click .. ai_4_Click (item 1..4)
     void ai_asc1_Click();
     void ai_des1_Click();
@@ -216,6 +217,9 @@ public:
     void MoveFromLeft();
     void MoveFromBelow();
     void MoveFromAbove();
+    // The directions' one form: the piece in this neighbour of the empty cell
+    // slides in, then the board is checked.
+    void SlideIntoEmptyCell(Integer pieceCol, Integer pieceRow);
     void LocateLabel(Integer& col, Integer& row);
     void MovePiece(Integer& pieceCol, Integer& pieceRow, Integer& blankCol, Integer& blankRow);
     void SlidePiece(Integer& toCol, Integer& toRow, Integer& fromCol, Integer& fromRow);

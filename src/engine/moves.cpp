@@ -125,43 +125,28 @@ void Game::ArrowKey_Press(ArrowKey key) {
 }
 
 void Game::MoveFromRight() {
-    if (!(BlankCol < GridCols))
-        return;
-    LoopCol = static_cast<Integer>(BlankCol + 1);
-    LoopRow = BlankRow;
-    MovePiece(LoopCol, LoopRow, BlankCol, BlankRow);
-    CheckSolved();
-    if (Solved)
-        ShowCompletedMessage();
+    if (BlankCol < GridCols)
+        SlideIntoEmptyCell(static_cast<Integer>(BlankCol + 1), BlankRow);
 }
 
 void Game::MoveFromLeft() {
-    if (!(BlankCol > 1))
-        return;
-    LoopCol = static_cast<Integer>(BlankCol - 1);
-    LoopRow = BlankRow;
-    MovePiece(LoopCol, LoopRow, BlankCol, BlankRow);
-    CheckSolved();
-    if (Solved)
-        ShowCompletedMessage();
+    if (BlankCol > 1)
+        SlideIntoEmptyCell(static_cast<Integer>(BlankCol - 1), BlankRow);
 }
 
 void Game::MoveFromBelow() {
-    if (!(BlankRow < GridRows))
-        return;
-    LoopCol = BlankCol;
-    LoopRow = static_cast<Integer>(BlankRow + 1);
-    MovePiece(LoopCol, LoopRow, BlankCol, BlankRow);
-    CheckSolved();
-    if (Solved)
-        ShowCompletedMessage();
+    if (BlankRow < GridRows)
+        SlideIntoEmptyCell(BlankCol, static_cast<Integer>(BlankRow + 1));
 }
 
 void Game::MoveFromAbove() {
-    if (!(BlankRow > 1))
-        return;
-    LoopCol = BlankCol;
-    LoopRow = static_cast<Integer>(BlankRow - 1);
+    if (BlankRow > 1)
+        SlideIntoEmptyCell(BlankCol, static_cast<Integer>(BlankRow - 1));
+}
+
+void Game::SlideIntoEmptyCell(Integer pieceCol, Integer pieceRow) {
+    LoopCol = pieceCol;
+    LoopRow = pieceRow;
     MovePiece(LoopCol, LoopRow, BlankCol, BlankRow);
     CheckSolved();
     if (Solved)

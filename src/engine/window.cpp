@@ -180,25 +180,17 @@ void Game::ai_empty_Click() {
     }
 }
 
-void Game::ai_mag1_Click() {
+void Game::ai_mag1_Click() { ChooseMagnification(1); }
+
+void Game::ai_mag2_Click() { ChooseMagnification(2); }
+
+void Game::ChooseMagnification(int magnify) {
     KeepArrangement = true;
-    Magnify = 1;
-    ai_mag1.Checked = true;
-    ai_mag2.Checked = false;
+    Magnify = static_cast<Integer>(magnify);
+    ai_mag1.Checked = magnify == 1;
+    ai_mag2.Checked = magnify == 2;
     // Before the first game there is nothing to redraw: only the window is
     // sized, and no game is started.
-    if (GameDealt)
-        RebuildBoard();
-    else
-        ResetMainWindow();
-    KeepArrangement = false;
-}
-
-void Game::ai_mag2_Click() {
-    KeepArrangement = true;
-    Magnify = 2;
-    ai_mag1.Checked = false;
-    ai_mag2.Checked = true;
     if (GameDealt)
         RebuildBoard();
     else

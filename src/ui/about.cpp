@@ -14,10 +14,7 @@
 
 namespace {
 
-constexpr int Pixels(int twips)
-{
-    return (twips + mosaic::TwipsPerPixel / 2) / mosaic::TwipsPerPixel;
-}
+using mosaic::Pixels;
 
 void SetPlace(QWidget* widget, int left, int top, int width, int height)
 {

@@ -10,10 +10,7 @@
 
 namespace {
 
-constexpr int Pixels(int twips)
-{
-    return (twips + mosaic::TwipsPerPixel / 2) / mosaic::TwipsPerPixel;
-}
+using mosaic::Pixels;
 
 constexpr int ClientWidth = 4335;
 constexpr int ClientHeight = 3135;

@@ -13,7 +13,6 @@
 #include <QThread>
 
 #include <chrono>
-#include <cmath>
 
 namespace mosaic {
 
@@ -31,8 +30,6 @@ constexpr int DesignClientHeight = 3810;
 
 // A screen frame: how often a sliding piece is painted.
 constexpr qint64 FrameNs = 16'000'000;
-
-int Pixels(int twips) { return static_cast<int>(std::lround(double(twips) / TwipsPerPixel)); }
 
 QFont BoldFont(double points) {
     QFont font = QApplication::font();
