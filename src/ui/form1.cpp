@@ -135,7 +135,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
     SyncFromGame();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The other windows hold the game, which goes with this window.
+    delete viewer_.data();
+    delete custom_.data();
+    delete about_.data();
+}
 
 void Form1::CreateControls() {
     for (int i = 0; i < PieceBoxCount; ++i) {

@@ -334,3 +334,28 @@ TEST_F(GameFiles, ImportCutsTheNextBoardAndABadFileBringsBackTheDefault) {
     ai_load_Click(g.game);
     EXPECT_EQ(g.game.PictureClip1.Picture(), g.game.Picture2);
 }
+
+TEST_F(GameFiles, HugePictureIsRefusedBeforeItIsDecoded) {
+    // A bitmap header that claims 20000 x 20000 pixels; the pixels never come.
+    Bytes header = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0};
+    auto put32 = [&](std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            header.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    put32(20000);  // width
+    put32(20000);  // height
+    header.insert(header.end(), {1, 0, 24, 0});  // planes, bits per pixel
+    for (int i = 0; i < 6; ++i)
+        put32(0);
+    const std::string path = PathOf("huge.bmp");
+    Write(path, header);
+    EXPECT_TRUE(LoadPicture(path).isNull());
+
+    LoadedGame g;
+    QImage red(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    g.game.PictureClip1.SetPicture(red);
+    g.platform.paths = {path};
+    ai_load_Click(g.game);
+    EXPECT_EQ(g.game.PictureClip1.Picture(), g.game.Picture2);
+}
