@@ -99,24 +99,6 @@ Bytes SlidingThreeByThree() { return {3, 3, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 255, '
 // A valid 3x3 swap file: labels 1..9 in reading order.
 Bytes SwapThreeByThree() { return {3, 3, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, '1', '0'}; }
 
-TEST_F(SavedGameFiles, NewThreeByThreeSlidingGameSavesToFifteenBytes) {
-  std::mt19937 random(7);
-  const SavedGame game = ShuffledGame(3, 3, true, "HA", 0, random);
-  const std::string path = PathOf("new.tsq");
-  ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(game)));
-
-  const Bytes bytes = ReadRaw(path);
-  ASSERT_EQ(bytes.size(), 15u);
-  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{3, 3, 0, 0}));
-  EXPECT_EQ(std::count(bytes.begin() + 4, bytes.begin() + 13, 255), 1);
-  EXPECT_EQ(bytes[13], '1');
-  EXPECT_EQ(bytes[14], '1');
-  for (int i = 0; i < 9; ++i) {
-    const std::string& label = game.Cells[static_cast<std::size_t>(i)];
-    EXPECT_EQ(bytes[4 + static_cast<std::size_t>(i)], label == " " ? 255 : std::stoi(label)) << "cell " << i;
-  }
-}
-
 TEST_F(SavedGameFiles, MoveCountIsStoredHighByteFirst) {
   struct Case {
     int Moves;
