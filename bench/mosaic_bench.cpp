@@ -79,10 +79,10 @@ void BM_AutoPlaySolve(benchmark::State& state) {
             moves += b.game.MoveMade ? 1 : 0;
         }
     }
-    state.counters["ticks"] = benchmark::Counter(static_cast<double>(ticks),
-                                                 benchmark::Counter::kAvgIterations);
-    state.counters["moves"] = benchmark::Counter(static_cast<double>(moves),
-                                                 benchmark::Counter::kAvgIterations);
+    state.counters["ticks"] =
+        benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
+    state.counters["moves"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_AutoPlaySolve)->DenseRange(3, 10)->Unit(benchmark::kMillisecond);
 

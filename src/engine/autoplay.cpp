@@ -128,8 +128,7 @@ void Game::MoveBlankTowardCircleNeed() {
                 return false;
             if (c == CirclePieceCol && r == CirclePieceRow)
                 return false;
-            if (keepOutLocksAndAvoided &&
-                (CircleLocked[c][r] || Board[c][r] == CircleAvoidLabel))
+            if (keepOutLocksAndAvoided && (CircleLocked[c][r] || Board[c][r] == CircleAvoidLabel))
                 return false;
             return true;
         };
@@ -281,8 +280,7 @@ void Game::SolveRowsStep(Integer& blankCol, Integer& blankRow) {
             return;
     }
     // 9.6 Shift back to the right, one piece per tick.
-    if (SolverMoves < 2 * CellCount && LastPieceStaged && !InsertPending &&
-        PathSteps < CellCount) {
+    if (SolverMoves < 2 * CellCount && LastPieceStaged && !InsertPending && PathSteps < CellCount) {
         ShiftCol = ShiftBackStarted ? static_cast<Integer>(ShiftCol - 1)
                                     : static_cast<Integer>(GridCols - 1);
         ShiftBackStarted = true;
@@ -356,7 +354,8 @@ void Game::SolveLastTwoRowsStep(Integer& blankCol, Integer& blankRow) {
         {
             const int Tc = topCol, Tr = topRow, Bc = bottomCol, Br = bottomRow;
             const int bc = blankCol, br = blankRow;
-            const bool V = (Tc <= bc || Tr == Br || (Tr == br && Tr != R)) && !(Tc == Bc && Tr > Br);
+            const bool V =
+                (Tc <= bc || Tr == Br || (Tr == br && Tr != R)) && !(Tc == Bc && Tr > Br);
             const bool W = !(bc > Tc && Tr > Br);
             const bool E = (Tr == R - 1 && Tc == c + 1 && bc == c) || Br != R || Tc == c;
             const bool F = Tc - Bc <= 1 || bc != Bc;

@@ -12,9 +12,13 @@ int HalfRoundedToEven(int x) {
     return half % 2 == 0 ? half : half + 1;
 }
 
-int Game::WindowWidth() const { return 360 * Magnify * GridCols + 2880; }
+int Game::WindowWidth() const {
+    return 360 * Magnify * GridCols + 2880;
+}
 
-int Game::WindowHeight() const { return 360 * (Magnify * GridRows + 2 * Magnify + 5); }
+int Game::WindowHeight() const {
+    return 360 * (Magnify * GridRows + 2 * Magnify + 5);
+}
 
 void Game::ResetMainWindow() {
     // 1. In swap play the hidden "L" button still opens play for board clicks.
@@ -155,6 +159,8 @@ void Game::ShowSlidingControls() {
     Text2.Visible = true;
 }
 
-void Game::ShowMoveCount() { Text2.Caption = std::to_string(MoveCount); }
+void Game::ShowMoveCount() {
+    Text2.Caption = std::to_string(MoveCount);
+}
 
 }  // namespace mosaic

@@ -53,7 +53,9 @@ constexpr int Pixels(int twips) {
 constexpr int PieceFramePixels = 1;
 
 // The inner size in whole pixels of a framed box that is `twips` wide.
-constexpr int InnerPixels(int twips) { return Pixels(twips) - 2 * PieceFramePixels; }
+constexpr int InnerPixels(int twips) {
+    return Pixels(twips) - 2 * PieceFramePixels;
+}
 
 // Rounds x / 2 to a whole number, a half going to the even neighbour.
 int HalfRoundedToEven(int x);

@@ -205,7 +205,7 @@ public:
     void CountOrderedPairs(Integer& col, Integer& row);
     void HidePlayControls();
     std::string GoalLabel(int col, int row) const;  // by OrderCode and the mode of play
-    void BuildGoal();                              // Goal of every cell, as a deal sets it
+    void BuildGoal();                               // Goal of every cell, as a deal sets it
 
     // ---- Player moves and completion ---------------------------------------
     void Picture1_Click(Integer index);
@@ -281,7 +281,7 @@ private:
 
     Platform& platform_;
     std::mt19937 random_;
-    Integer cutWidth_ = 0;   // cell size in the source picture, set once per dealing pass
+    Integer cutWidth_ = 0;  // cell size in the source picture, set once per dealing pass
     Integer cutHeight_ = 0;
     std::uint32_t passCount_ = 0;  // mixed into every reseed, so two passes never repeat
 };

@@ -4,7 +4,9 @@
 
 namespace mosaic {
 
-void PictureClip::SetPicture(const QImage& picture) { picture_ = picture; }
+void PictureClip::SetPicture(const QImage& picture) {
+    picture_ = picture;
+}
 
 void PictureClip::SetClipSize(int width, int height) {
     clipWidth_ = width;

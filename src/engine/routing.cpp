@@ -165,7 +165,8 @@ void Game::PushPieceStep(Integer& pieceCol, Integer& pieceRow, Integer& tgtCol, 
     giveBack();
 }
 
-void Game::RecordCirclingPush(Integer pieceCol, Integer pieceRow, Integer needCol, Integer needRow) {
+void Game::RecordCirclingPush(Integer pieceCol, Integer pieceRow, Integer needCol,
+                              Integer needRow) {
     CirclePieceCol = pieceCol;
     CirclePieceRow = pieceRow;
     CircleNeedCol = needCol;

@@ -148,9 +148,9 @@ void Game::EnableOrderMenus() {
 }
 
 void Game::EnableMenus() {
-    for (MenuItem* item : {&ai_empty, &ai_view, &ai_mag1, &ai_mag2, &ai_1, &ai_2, &ai_3, &ai_4,
-                           &ai_3x3, &ai_4x4, &ai_5x5, &ai_6x6, &ai_7x7, &ai_8x8, &ai_9x9,
-                           &ai_10x10, &ai_open, &ai_about, &ai_manual})
+    for (MenuItem* item :
+         {&ai_empty, &ai_view, &ai_mag1, &ai_mag2, &ai_1, &ai_2, &ai_3, &ai_4, &ai_3x3, &ai_4x4,
+          &ai_5x5, &ai_6x6, &ai_7x7, &ai_8x8, &ai_9x9, &ai_10x10, &ai_open, &ai_about, &ai_manual})
         item->Enabled = true;
     EnableOrderMenus();
 }
@@ -180,9 +180,13 @@ void Game::ai_empty_Click() {
     }
 }
 
-void Game::ai_mag1_Click() { ChooseMagnification(1); }
+void Game::ai_mag1_Click() {
+    ChooseMagnification(1);
+}
 
-void Game::ai_mag2_Click() { ChooseMagnification(2); }
+void Game::ai_mag2_Click() {
+    ChooseMagnification(2);
+}
 
 void Game::ChooseMagnification(int magnify) {
     KeepArrangement = true;
@@ -218,10 +222,18 @@ void ChooseOrder(Game& game, const char* code, MenuItem& item) {
 
 }  // namespace
 
-void Game::ai_asc1_Click() { ChooseOrder(*this, "HA", ai_asc1); }
-void Game::ai_des1_Click() { ChooseOrder(*this, "HD", ai_des1); }
-void Game::ai_asc2_Click() { ChooseOrder(*this, "VA", ai_asc2); }
-void Game::ai_des2_Click() { ChooseOrder(*this, "VD", ai_des2); }
+void Game::ai_asc1_Click() {
+    ChooseOrder(*this, "HA", ai_asc1);
+}
+void Game::ai_des1_Click() {
+    ChooseOrder(*this, "HD", ai_des1);
+}
+void Game::ai_asc2_Click() {
+    ChooseOrder(*this, "VA", ai_asc2);
+}
+void Game::ai_des2_Click() {
+    ChooseOrder(*this, "VD", ai_des2);
+}
 
 void Game::ApplyCustomSize(int columnsIndex, int rowsIndex) {
     GridCols = static_cast<Integer>(columnsIndex + 3);
@@ -252,9 +264,9 @@ void Game::COMMAND2_Click() {
 
 void Game::LockControlsForAutoPlay() {
     DisableArrowButtons();
-    for (MenuItem* item : {&ai_empty, &ai_view, &ai_mag1, &ai_mag2, &ai_1, &ai_2, &ai_3, &ai_4,
-                           &ai_3x3, &ai_4x4, &ai_5x5, &ai_6x6, &ai_7x7, &ai_8x8, &ai_9x9,
-                           &ai_10x10, &ai_open, &ai_save, &ai_about, &ai_manual})
+    for (MenuItem* item : {&ai_empty, &ai_view,  &ai_mag1, &ai_mag2, &ai_1,     &ai_2,     &ai_3,
+                           &ai_4,     &ai_3x3,   &ai_4x4,  &ai_5x5,  &ai_6x6,   &ai_7x7,   &ai_8x8,
+                           &ai_9x9,   &ai_10x10, &ai_open, &ai_save, &ai_about, &ai_manual})
         item->Enabled = false;
     DisableOrderMenus();
 }

@@ -36,7 +36,8 @@ void ChooseGameFile(Game& game, FileDialogKind kind) {
         // 1.
         game.DialogCancelled = true;
         // 2. and 3.
-        const std::optional<std::string> path = game.platform().ShowFileDialog(kind, GameFileFilter);
+        const std::optional<std::string> path =
+            game.platform().ShowFileDialog(kind, GameFileFilter);
         if (!path)
             return;
         // 4.
@@ -70,9 +71,13 @@ void ai_save_Click(Game& game) {
         SaveGameFile(game);
 }
 
-void ChooseLoadFile(Game& game) { ChooseGameFile(game, FileDialogKind::Open); }
+void ChooseLoadFile(Game& game) {
+    ChooseGameFile(game, FileDialogKind::Open);
+}
 
-void ChooseSaveFile(Game& game) { ChooseGameFile(game, FileDialogKind::Save); }
+void ChooseSaveFile(Game& game) {
+    ChooseGameFile(game, FileDialogKind::Save);
+}
 
 void LoadGameFile(Game& game) {
     // 1. The whole file is read and checked before anything changes, so a
@@ -153,8 +158,8 @@ void SaveGameFile(Game& game) {
     // 2. The old file is replaced only once the new one is safely written.
     if (FileExists(game.GameFileName)) {
         const MessageAnswer answer = game.platform().ShowMessage(
-            "Save game exists. Overwrite?", "Replace", MessageIcon::Question,
-            MessageButtons::YesNo, MessageAnswer::No);
+            "Save game exists. Overwrite?", "Replace", MessageIcon::Question, MessageButtons::YesNo,
+            MessageAnswer::No);
         if (answer != MessageAnswer::Yes)
             return;
     }

@@ -23,31 +23,31 @@ namespace mosaic {
 
 // A game as the file holds it.
 struct SavedGame {
-  int GridCols = 0, GridRows = 0;  // 1..10
-  int MoveCount = 0;               // 0..32767
-  // GridCols*GridRows labels, row by row from the top, each row left to right;
-  // " " is the empty cell, any other label is decimal text "1".."100".
-  std::vector<std::string> Cells;
-  // "HA", "HD", "VA" or "VD"; nullopt when the file's order byte was unknown
-  // (the game keeps its current order). Saved as '1' when nullopt.
-  std::optional<std::string> OrderCode;
-  // True for sliding play; nullopt when the file's mode byte was unknown (the
-  // game keeps its current mode). Saved as '1' when nullopt.
-  std::optional<bool> EmptySpaceMode;
+    int GridCols = 0, GridRows = 0;  // 1..10
+    int MoveCount = 0;               // 0..32767
+    // GridCols*GridRows labels, row by row from the top, each row left to right;
+    // " " is the empty cell, any other label is decimal text "1".."100".
+    std::vector<std::string> Cells;
+    // "HA", "HD", "VA" or "VD"; nullopt when the file's order byte was unknown
+    // (the game keeps its current order). Saved as '1' when nullopt.
+    std::optional<std::string> OrderCode;
+    // True for sliding play; nullopt when the file's mode byte was unknown (the
+    // game keeps its current mode). Saved as '1' when nullopt.
+    std::optional<bool> EmptySpaceMode;
 
-  bool operator==(const SavedGame&) const = default;
+    bool operator==(const SavedGame&) const = default;
 };
 
 enum class GameFileProblem {
-  None,
-  SizeOutOfRange,  // columns or rows outside 1..10: the file is rejected without a message
-  Corrupt,         // anything else wrong: "Error reading"
+    None,
+    SizeOutOfRange,  // columns or rows outside 1..10: the file is rejected without a message
+    Corrupt,         // anything else wrong: "Error reading"
 };
 
 // Game is filled only when Problem is None; otherwise it is a default SavedGame.
 struct DecodeResult {
-  GameFileProblem Problem = GameFileProblem::None;
-  SavedGame Game;
+    GameFileProblem Problem = GameFileProblem::None;
+    SavedGame Game;
 };
 
 // Decodes the bytes of a saved-game file. Missing bytes at the end read as

@@ -16,8 +16,7 @@ namespace {
 
 using mosaic::Pixels;
 
-void SetPlace(QWidget* widget, int left, int top, int width, int height)
-{
+void SetPlace(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }
 
@@ -33,15 +32,14 @@ constexpr std::array<unsigned char, 23> ScrambledAddress = {
     0x66, 0x58, 0x5c, 0x37, 0x07, 0xf8, 0xd4, 0xe0, 0x84, 0x7a, 0x42,
 };
 
-QString ContactAddress()
-{
+QString ContactAddress() {
     QByteArray address;
     address.reserve(ScrambledAddress.size());
     for (std::size_t i = 0; i < ScrambledAddress.size(); ++i) {
         // A volatile read keeps the compiler from folding the plain address
         // into the program as a constant.
         const unsigned char scrambled =
-                static_cast<const volatile unsigned char&>(ScrambledAddress[i]);
+            static_cast<const volatile unsigned char&>(ScrambledAddress[i]);
         const auto key = static_cast<unsigned char>(0xA7 + 29 * i);
         address.append(static_cast<char>(scrambled ^ key));
     }
@@ -49,8 +47,7 @@ QString ContactAddress()
 }
 
 // A read-only text box that blends into the window.
-QLineEdit* NewTextLine(QWidget* parent, const QString& name, const QString& text)
-{
+QLineEdit* NewTextLine(QWidget* parent, const QString& name, const QString& text) {
     auto* line = new QLineEdit(text, parent);
     line->setObjectName(name);
     line->setReadOnly(true);
@@ -65,8 +62,7 @@ QLineEdit* NewTextLine(QWidget* parent, const QString& name, const QString& text
 
 // The boxes are laid out for a small font. A box too narrow for its text
 // widens about its own centre, as far as the window allows.
-void WidenToFit(QWidget* box, int textWidth, int margins)
-{
+void WidenToFit(QWidget* box, int textWidth, int margins) {
     const int needed = textWidth + margins;
     if (needed <= box->width())
         return;
@@ -85,9 +81,8 @@ constexpr int TextMargins = 10;
 }  // namespace
 
 ABOUT::ABOUT(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
-{
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("ABOUT"));
     setWindowTitle(QStringLiteral("About"));
@@ -107,10 +102,11 @@ ABOUT::ABOUT(QWidget* parent)
     SetPlace(Text6, 360, 120, 3615, 735);
     // The name is indented with spaces to stand about centred over the web line.
     const QFontMetrics metrics(Text6->font());
-    const int indent = (metrics.horizontalAdvance(WebLine) - metrics.horizontalAdvance(ProgramName))
-            / 2 / qMax(1, metrics.horizontalAdvance(QLatin1Char(' ')));
-    Text6->setPlainText(QString(qMax(1, indent), QLatin1Char(' ')) + ProgramName + QLatin1Char('\n')
-                        + WebLine);
+    const int indent =
+        (metrics.horizontalAdvance(WebLine) - metrics.horizontalAdvance(ProgramName)) / 2 /
+        qMax(1, metrics.horizontalAdvance(QLatin1Char(' ')));
+    Text6->setPlainText(QString(qMax(1, indent), QLatin1Char(' ')) + ProgramName +
+                        QLatin1Char('\n') + WebLine);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -144,8 +140,7 @@ ABOUT::ABOUT(QWidget* parent)
     Form_Load();
 }
 
-void ABOUT::Form_Load()
-{
+void ABOUT::Form_Load() {
     // Complete the contact line, unless it already is.
     const QString address = ContactAddress();
     if (Text2->text() != ContactPrefix + address)

@@ -10,8 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Modeless; deleted on closing. Touches nothing of the game.
-class ABOUT : public QWidget
-{
+class ABOUT : public QWidget {
     Q_OBJECT
 
 public:

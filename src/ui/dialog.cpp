@@ -18,10 +18,9 @@ constexpr int ClientHeight = 3135;
 }  // namespace
 
 Dialog::Dialog(mosaic::Game& game, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
-      m_game(game)
-{
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_game(game) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Dialog"));
     // The caption names the default picture's size, whatever picture is shown.
@@ -42,15 +41,13 @@ Dialog::Dialog(mosaic::Game& game, QWidget* parent)
     FillPicture();
 }
 
-Dialog::~Dialog()
-{
+Dialog::~Dialog() {
     // Deleted without closing, for instance along with a parent window.
     if (!m_closed)
         m_game.ViewerOpen = false;
 }
 
-void Dialog::FillPicture()
-{
+void Dialog::FillPicture() {
     mosaic::PictureClip& clip = m_game.PictureClip1;
     // 1.
     clip.SetClipSize(clip.Width(), clip.Height());
@@ -63,36 +60,29 @@ void Dialog::FillPicture()
     Picture1->setPixmap(QPixmap::fromImage(clip.ClippedPicture()));
 }
 
-bool Dialog::Form_KeyPress(const QKeyEvent* event)
-{
+bool Dialog::Form_KeyPress(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        return false;
+    case Qt::Key_Escape: close(); return true;
+    default: return false;
     }
 }
 
-void Dialog::keyPressEvent(QKeyEvent* event)
-{
+void Dialog::keyPressEvent(QKeyEvent* event) {
     if (Form_KeyPress(event))
         event->accept();
     else
         QWidget::keyPressEvent(event);
 }
 
-bool Dialog::eventFilter(QObject* watched, QEvent* event)
-{
+bool Dialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Picture1 && event->type() == QEvent::KeyPress)
         return Form_KeyPress(static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
 
-void Dialog::closeEvent(QCloseEvent* event)
-{
+void Dialog::closeEvent(QCloseEvent* event) {
     // The window is deleted a moment later; the game knows at once.
     QWidget::closeEvent(event);
     if (event->isAccepted()) {

@@ -14,8 +14,7 @@ class Game;
 // creation until it closes (or is deleted unclosed), so the main window knows
 // whether to refill the open viewer or to create a new one. The game must
 // outlive the window until it is closed.
-class Dialog : public QWidget
-{
+class Dialog : public QWidget {
     Q_OBJECT
 
 public:

@@ -146,8 +146,9 @@ void Form1::CreateControls() {
     for (int i = 0; i < PieceBoxCount; ++i) {
         auto* box = new PieceBoxWidget(i, client_);
         box->hide();
-        connect(box, &PieceBoxWidget::clicked, this,
-                [this](int index) { Handle([this, index] { game_.Picture1_Click(Integer(index)); }); });
+        connect(box, &PieceBoxWidget::clicked, this, [this](int index) {
+            Handle([this, index] { game_.Picture1_Click(Integer(index)); });
+        });
         pieceBoxes_[i] = box;
     }
     text1_ = MakeTextBox(client_, "Text1", 13.5, Red, LightBlue);
@@ -163,11 +164,16 @@ void Form1::CreateControls() {
     command5_ = MakeButton(client_, "Command5", 9.75);
     command6_ = MakeButton(client_, "Command6", 9.75);
     command2_ = MakeButton(client_, "COMMAND2", 9.75);
-    connect(command3_, &QPushButton::clicked, this, [this] { Handle([this] { game_.Command3_Click(); }); });
-    connect(command4_, &QPushButton::clicked, this, [this] { Handle([this] { game_.Command4_Click(); }); });
-    connect(command5_, &QPushButton::clicked, this, [this] { Handle([this] { game_.Command5_Click(); }); });
-    connect(command6_, &QPushButton::clicked, this, [this] { Handle([this] { game_.Command6_Click(); }); });
-    connect(command2_, &QPushButton::clicked, this, [this] { Handle([this] { game_.COMMAND2_Click(); }); });
+    connect(command3_, &QPushButton::clicked, this,
+            [this] { Handle([this] { game_.Command3_Click(); }); });
+    connect(command4_, &QPushButton::clicked, this,
+            [this] { Handle([this] { game_.Command4_Click(); }); });
+    connect(command5_, &QPushButton::clicked, this,
+            [this] { Handle([this] { game_.Command5_Click(); }); });
+    connect(command6_, &QPushButton::clicked, this,
+            [this] { Handle([this] { game_.Command6_Click(); }); });
+    connect(command2_, &QPushButton::clicked, this,
+            [this] { Handle([this] { game_.COMMAND2_Click(); }); });
 
     // The notice of swap play lies above the board.
     text3_->raise();
@@ -175,8 +181,8 @@ void Form1::CreateControls() {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QAction* Form1::AddItem(QMenu* menu, const char* name, const QString& caption,
-                        const MenuItem& item, std::function<void()> command) {
+QAction* Form1::AddItem(QMenu* menu, const char* name, const QString& caption, const MenuItem& item,
+                        std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this,
@@ -206,8 +212,9 @@ void Form1::CreateMenus() {
 
     QMenu* type = menuBar()->addMenu(tr("&Type"));
     title(type, "ai_type", g.ai_type);
-    AddItem(type, "ai_empty", tr("Empty Space"), g.ai_empty, [this] { game_.ai_empty_Click(); })
-        ->setCheckable(true);
+    AddItem(type, "ai_empty", tr("Empty Space"), g.ai_empty, [this] {
+        game_.ai_empty_Click();
+    })->setCheckable(true);
     AddItem(type, "ai_manual", tr("Custom"), g.ai_manual, [this] { OpenCustom(); });
     for (int n = 3; n <= MaxGrid; ++n) {
         const std::string name = "ai_" + std::to_string(n) + "x" + std::to_string(n);
@@ -223,10 +230,12 @@ void Form1::CreateMenus() {
 
     QMenu* magnify = menuBar()->addMenu(tr("&Magnify"));
     title(magnify, "ai_mag", g.ai_mag);
-    AddItem(magnify, "ai_mag1", tr("X1"), g.ai_mag1, [this] { game_.ai_mag1_Click(); })
-        ->setCheckable(true);
-    AddItem(magnify, "ai_mag2", tr("X2"), g.ai_mag2, [this] { game_.ai_mag2_Click(); })
-        ->setCheckable(true);
+    AddItem(magnify, "ai_mag1", tr("X1"), g.ai_mag1, [this] {
+        game_.ai_mag1_Click();
+    })->setCheckable(true);
+    AddItem(magnify, "ai_mag2", tr("X2"), g.ai_mag2, [this] {
+        game_.ai_mag2_Click();
+    })->setCheckable(true);
 
     QMenu* speed = menuBar()->addMenu(tr("&Speed"));
     title(speed, "ai_speed", g.ai_speed);
@@ -243,16 +252,20 @@ void Form1::CreateMenus() {
     title(order, "ai_order", g.ai_order);
     QMenu* horizontal = order->addMenu(tr("Horiz"));
     title(horizontal, "ai_hor", g.ai_hor);
-    AddItem(horizontal, "ai_asc1", tr("Ascend"), g.ai_asc1, [this] { game_.ai_asc1_Click(); })
-        ->setCheckable(true);
-    AddItem(horizontal, "ai_des1", tr("Descend"), g.ai_des1, [this] { game_.ai_des1_Click(); })
-        ->setCheckable(true);
+    AddItem(horizontal, "ai_asc1", tr("Ascend"), g.ai_asc1, [this] {
+        game_.ai_asc1_Click();
+    })->setCheckable(true);
+    AddItem(horizontal, "ai_des1", tr("Descend"), g.ai_des1, [this] {
+        game_.ai_des1_Click();
+    })->setCheckable(true);
     QMenu* vertical = order->addMenu(tr("Vert"));
     title(vertical, "ai_ver", g.ai_ver);
-    AddItem(vertical, "ai_asc2", tr("Ascend"), g.ai_asc2, [this] { game_.ai_asc2_Click(); })
-        ->setCheckable(true);
-    AddItem(vertical, "ai_des2", tr("Descend"), g.ai_des2, [this] { game_.ai_des2_Click(); })
-        ->setCheckable(true);
+    AddItem(vertical, "ai_asc2", tr("Ascend"), g.ai_asc2, [this] {
+        game_.ai_asc2_Click();
+    })->setCheckable(true);
+    AddItem(vertical, "ai_des2", tr("Descend"), g.ai_des2, [this] {
+        game_.ai_des2_Click();
+    })->setCheckable(true);
 }
 
 QAction* Form1::menuItem(const QString& name) const {
@@ -296,9 +309,10 @@ void Form1::SyncTimer(QTimer& timer, const Timer& model) {
 
 void Form1::SyncFromGame() {
     const int menuHeight = menuBar()->sizeHint().height();
-    const QSize size = game_.Form1.Width == 0
-                           ? QSize(Pixels(DesignClientWidth), Pixels(DesignClientHeight) + menuHeight)
-                           : QSize(Pixels(game_.Form1.Width), Pixels(game_.Form1.Height));
+    const QSize size =
+        game_.Form1.Width == 0
+            ? QSize(Pixels(DesignClientWidth), Pixels(DesignClientHeight) + menuHeight)
+            : QSize(Pixels(game_.Form1.Width), Pixels(game_.Form1.Height));
     if (this->size() != size || minimumSize() != size)
         setFixedSize(size);
 
@@ -321,9 +335,11 @@ void Form1::SyncFromGame() {
             widget->setText(text);
         SyncControl(widget, *control);
     }
-    const std::pair<QPushButton*, const Control*> buttons[] = {
-        {command3_, &game_.Command3}, {command4_, &game_.Command4}, {command5_, &game_.Command5},
-        {command6_, &game_.Command6}, {command2_, &game_.COMMAND2}};
+    const std::pair<QPushButton*, const Control*> buttons[] = {{command3_, &game_.Command3},
+                                                               {command4_, &game_.Command4},
+                                                               {command5_, &game_.Command5},
+                                                               {command6_, &game_.Command6},
+                                                               {command2_, &game_.COMMAND2}};
     for (auto [widget, control] : buttons) {
         const QString text = QString::fromStdString(control->Caption);
         if (widget->text() != text)
@@ -446,9 +462,9 @@ void Form1::OpenAbout() {
 void Form1::closeEvent(QCloseEvent* event) {
     // Form_Unload: the viewer goes with the main window, and so do the other
     // windows, so that the program ends.
-    for (QWidget* window : {static_cast<QWidget*>(viewer_.data()),
-                            static_cast<QWidget*>(custom_.data()),
-                            static_cast<QWidget*>(about_.data())})
+    for (QWidget* window :
+         {static_cast<QWidget*>(viewer_.data()), static_cast<QWidget*>(custom_.data()),
+          static_cast<QWidget*>(about_.data())})
         if (window)
             window->close();
     timer1_.stop();

@@ -58,9 +58,8 @@ public:
     Dialog* viewer() const { return viewer_; }
 
     // Platform
-    MessageAnswer ShowMessage(const std::string& text, const std::string& title,
-                              MessageIcon icon, MessageButtons buttons,
-                              MessageAnswer defaultButton) override;
+    MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                              MessageButtons buttons, MessageAnswer defaultButton) override;
     void AnimationStep(int box, int step, int steps) override;
     std::uint32_t ClockSeed() override;
     std::optional<std::string> ShowFileDialog(FileDialogKind kind,

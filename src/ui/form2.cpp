@@ -13,14 +13,12 @@ namespace {
 
 using mosaic::Pixels;
 
-void SetPlace(QWidget* widget, int left, int top, int width, int height)
-{
+void SetPlace(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }
 
 // A drop-down list keeps the height its style gives it.
-void SetListPlace(QComboBox* list, int left, int top, int width)
-{
+void SetListPlace(QComboBox* list, int left, int top, int width) {
     list->setGeometry(Pixels(left), Pixels(top), Pixels(width), list->sizeHint().height());
 }
 
@@ -30,11 +28,10 @@ constexpr int LargestSize = 10;
 }  // namespace
 
 Form2::Form2(mosaic::Game& game, QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       m_game(game),
-      m_mainWindow(mainWindow)
-{
+      m_mainWindow(mainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Custom"));
@@ -65,8 +62,7 @@ Form2::Form2(mosaic::Game& game, QWidget* mainWindow)
     Form_Load();
 }
 
-void Form2::Form_Load()
-{
+void Form2::Form_Load() {
     // Both lists start at the smallest size, whatever the grid is now.
     Combo1->clear();
     Combo2->clear();
@@ -78,15 +74,13 @@ void Form2::Form_Load()
     Combo2->setCurrentIndex(0);
 }
 
-void Form2::Command1_Click()
-{
+void Form2::Command1_Click() {
     m_game.ApplyCustomSize(Combo1->currentIndex(), Combo2->currentIndex());
     emit sizeApplied();
     close();
 }
 
-void Form2::showEvent(QShowEvent* event)
-{
+void Form2::showEvent(QShowEvent* event) {
     // The native window exists by now and is not yet mapped.
     QWindow* window = windowHandle();
     if (window && m_mainWindow) {
@@ -96,8 +90,7 @@ void Form2::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void Form2::closeEvent(QCloseEvent* event)
-{
+void Form2::closeEvent(QCloseEvent* event) {
     if (m_mainWindow)
         m_mainWindow->setEnabled(true);
     QWidget::closeEvent(event);

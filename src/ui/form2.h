@@ -19,8 +19,7 @@ class Game;
 // top-level window of its own rather than a child of the main window, since a
 // child would be disabled together with it; it stays above the main window as
 // its transient window. Deleted on closing, so each opening loads it afresh.
-class Form2 : public QWidget
-{
+class Form2 : public QWidget {
     Q_OBJECT
 
 public:

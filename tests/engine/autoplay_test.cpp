@@ -28,14 +28,20 @@ std::string RowText(const Game& game, int row) {
 
 // Everything the automatic player keeps between ticks.
 std::vector<int> SolverState(const Game& game) {
-    std::vector<int> state = {
-        game.LoopCol, game.LoopRow, game.SolverMoves, game.ShiftCol, game.IgnoreLocks,
-        game.PieceArrived, game.RowStageStarted, game.RowStageDone, game.LastPieceStaged,
-        game.ShiftBackStarted, game.LiftPending, game.InsertPending, game.PairStageStarted,
-        game.BottomToTopPending, game.ParkTopPending, game.BottomToTopAgainPending,
-        game.TopBesidePending, game.TopBesideAgainPending, game.BottomDownPending,
-        game.TopInPending, game.ParkUntried, game.ParkPhaseOpen, game.CornerLeftPending,
-        game.CornerRightPending, game.BlankCol, game.BlankRow, game.MoveCount};
+    std::vector<int> state = {game.LoopCol,           game.LoopRow,
+                              game.SolverMoves,       game.ShiftCol,
+                              game.IgnoreLocks,       game.PieceArrived,
+                              game.RowStageStarted,   game.RowStageDone,
+                              game.LastPieceStaged,   game.ShiftBackStarted,
+                              game.LiftPending,       game.InsertPending,
+                              game.PairStageStarted,  game.BottomToTopPending,
+                              game.ParkTopPending,    game.BottomToTopAgainPending,
+                              game.TopBesidePending,  game.TopBesideAgainPending,
+                              game.BottomDownPending, game.TopInPending,
+                              game.ParkUntried,       game.ParkPhaseOpen,
+                              game.CornerLeftPending, game.CornerRightPending,
+                              game.BlankCol,          game.BlankRow,
+                              game.MoveCount};
     for (int r = 1; r <= game.GridRows; ++r)
         for (int c = 1; c <= game.GridCols; ++c)
             state.push_back(game.Locked[c][r]);
@@ -47,7 +53,9 @@ std::vector<int> SolverState(const Game& game) {
 TEST(AutoPlay, RotationPutsTheLastPieceOfARowIn) {
     LoadedGame g;
     Game& game = g.game;
-    SetBoard(game, {{"1", "2", "3", "7"}, {"5", "6", "4", "8"}, {"9", "10", "11", "12"},
+    SetBoard(game, {{"1", "2", "3", "7"},
+                    {"5", "6", "4", "8"},
+                    {"9", "10", "11", "12"},
                     {"13", "14", "15", "_"}});
     game.COMMAND2_Click();
 
@@ -136,7 +144,9 @@ TEST(AutoPlay, PlayerMoveBetweenRunsRestartsAtTheFirstCell) {
 TEST(AutoPlay, SwitchingOffAndOnLeavesBoardAndSolverAsTheyWere) {
     LoadedGame a, b;
     for (Game* game : {&a.game, &b.game}) {
-        SetBoard(*game, {{"6", "1", "3", "4"}, {"2", "9", "7", "8"}, {"5", "10", "11", "12"},
+        SetBoard(*game, {{"6", "1", "3", "4"},
+                         {"2", "9", "7", "8"},
+                         {"5", "10", "11", "12"},
                          {"13", "14", "15", "_"}});
         game->COMMAND2_Click();
     }
@@ -149,7 +159,8 @@ TEST(AutoPlay, SwitchingOffAndOnLeavesBoardAndSolverAsTheyWere) {
             EXPECT_EQ(a.game.COMMAND2.Caption, "AUTO");
             EXPECT_TRUE(a.game.Command3.Enabled && a.game.Command6.Enabled);
             EXPECT_TRUE(a.game.ai_save.Enabled);
-            EXPECT_TRUE(a.game.ai_3x3.Enabled && a.game.ai_asc1.Enabled && a.game.ai_manual.Enabled);
+            EXPECT_TRUE(a.game.ai_3x3.Enabled && a.game.ai_asc1.Enabled &&
+                        a.game.ai_manual.Enabled);
             a.game.COMMAND2_Click();
             EXPECT_EQ(SolverState(a.game), state);
             EXPECT_EQ(a.game.Board, board);
@@ -180,11 +191,11 @@ TEST(AutoPlay, ControlsAreLockedWhileItRunsAndReturnAfter) {
     Game& game = g.game;
     game.ai_NxN_Click(4);
     const std::vector<MenuItem*> locked = {
-        &game.ai_empty, &game.ai_view, &game.ai_mag1, &game.ai_mag2, &game.ai_1, &game.ai_2,
-        &game.ai_3, &game.ai_4, &game.ai_3x3, &game.ai_4x4, &game.ai_5x5, &game.ai_6x6,
-        &game.ai_7x7, &game.ai_8x8, &game.ai_9x9, &game.ai_10x10, &game.ai_open, &game.ai_save,
-        &game.ai_about, &game.ai_manual, &game.ai_asc1, &game.ai_des1, &game.ai_asc2,
-        &game.ai_des2};
+        &game.ai_empty, &game.ai_view, &game.ai_mag1, &game.ai_mag2,  &game.ai_1,
+        &game.ai_2,     &game.ai_3,    &game.ai_4,    &game.ai_3x3,   &game.ai_4x4,
+        &game.ai_5x5,   &game.ai_6x6,  &game.ai_7x7,  &game.ai_8x8,   &game.ai_9x9,
+        &game.ai_10x10, &game.ai_open, &game.ai_save, &game.ai_about, &game.ai_manual,
+        &game.ai_asc1,  &game.ai_des1, &game.ai_asc2, &game.ai_des2};
     const std::vector<Control*> arrows = {&game.Command3, &game.Command4, &game.Command5,
                                           &game.Command6};
 
@@ -285,8 +296,8 @@ protected:
 
     ToolRun Run(const std::string& arguments) {
         const std::filesystem::path err = dir_ / "stderr.txt";
-        const std::string command =
-            std::string("'") + MOSAIC_AUTOPLAY_TOOL + "' " + arguments + " 2>'" + err.string() + "'";
+        const std::string command = std::string("'") + MOSAIC_AUTOPLAY_TOOL + "' " + arguments +
+                                    " 2>'" + err.string() + "'";
         ToolRun run;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe)

@@ -186,7 +186,8 @@ TEST(Rebuild, PiecesAreCutFromTheirOwnPlaceInThePicture) {
             const int oc = (other - 1) % size, orow = (other - 1) / size;
             const auto neighbour = MeanColour(picture.copy(oc * cw, orow * ch, cw, ch));
             EXPECT_LT(Distance(piece, source), 12.0) << size << " " << k;
-            EXPECT_LT(Distance(piece, source), Distance(piece, neighbour) + 1e-9) << size << " " << k;
+            EXPECT_LT(Distance(piece, source), Distance(piece, neighbour) + 1e-9)
+                << size << " " << k;
         }
     }
 }

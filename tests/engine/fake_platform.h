@@ -43,7 +43,8 @@ public:
         return seed;
     }
 
-    std::optional<std::string> ShowFileDialog(FileDialogKind kind, const std::string& filter) override {
+    std::optional<std::string> ShowFileDialog(FileDialogKind kind,
+                                              const std::string& filter) override {
         dialogs.push_back({kind, filter});
         if (paths.empty())
             return std::nullopt;

@@ -104,8 +104,8 @@ TEST(Moves, CompletingMoveTellsThePlayerAndClosesPlay) {
     EXPECT_EQ(g.platform.messages[0].title, "Congratulations");
     EXPECT_EQ(g.platform.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(g.platform.messages[0].buttons, MessageButtons::Ok);
-    for (const Control* button : {&game.COMMAND2, &game.Command3, &game.Command4, &game.Command5,
-                                  &game.Command6})
+    for (const Control* button :
+         {&game.COMMAND2, &game.Command3, &game.Command4, &game.Command5, &game.Command6})
         EXPECT_FALSE(button->Enabled);
     EXPECT_FALSE(game.Timer2.Enabled);
     EXPECT_FALSE(game.ai_save.Enabled);

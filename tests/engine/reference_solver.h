@@ -45,7 +45,8 @@ struct Solver {
 
     // Row stage.
     bool RowStageStarted = false, RowStageDone = false;
-    bool LastPieceStaged = false, ShiftBackStarted = false, LiftPending = false, InsertPending = false;
+    bool LastPieceStaged = false, ShiftBackStarted = false, LiftPending = false,
+         InsertPending = false;
     Int ShiftCol = 0;
 
     // Column-pair stage and final corner.
@@ -108,7 +109,8 @@ struct Solver {
 
     void ClearLocks() {
         for (int r = 1; r <= GridRows; ++r)
-            for (int c = 1; c <= GridCols; ++c) Locked[c][r] = false;
+            for (int c = 1; c <= GridCols; ++c)
+                Locked[c][r] = false;
         SolverMoves = 0;
     }
 
@@ -123,7 +125,8 @@ struct Solver {
             col = 0;
             do {
                 ++col;
-                if (Board[col][row] == SearchLabel) LabelFound = true;
+                if (Board[col][row] == SearchLabel)
+                    LabelFound = true;
             } while (!(col == GridCols || LabelFound));
         } while (!(row == GridRows || LabelFound));
     }
@@ -150,7 +153,8 @@ struct Solver {
         Solved = true;
         for (int r = 1; r <= GridRows; ++r)
             for (int c = 1; c <= GridCols; ++c)
-                if (Goal[c][r] != Board[c][r]) Solved = false;
+                if (Goal[c][r] != Board[c][r])
+                    Solved = false;
     }
 
     // ---- Routing ----------------------------------------------------------------------------
@@ -219,7 +223,8 @@ struct Solver {
         };
 
         if (pieceCol == tgtCol && pieceRow == tgtRow) {
-            if (Board[tgtCol][tgtRow] == Goal[tgtCol][tgtRow]) Locked[tgtCol][tgtRow] = true;
+            if (Board[tgtCol][tgtRow] == Goal[tgtCol][tgtRow])
+                Locked[tgtCol][tgtRow] = true;
             PieceArrived = true;
             SolverMoves = 0;
             giveBack();
@@ -237,7 +242,8 @@ struct Solver {
             if (pieceCol == tgtCol && pieceRow == tgtRow) {
                 PieceArrived = true;
                 SolverMoves = 0;
-                if (Board[tgtCol][tgtRow] == Goal[tgtCol][tgtRow]) Locked[tgtCol][tgtRow] = true;
+                if (Board[tgtCol][tgtRow] == Goal[tgtCol][tgtRow])
+                    Locked[tgtCol][tgtRow] = true;
             }
             giveBack();
             return;
@@ -248,9 +254,11 @@ struct Solver {
         auto blankAhead = [&] { return blankCol == curCol + dx && blankRow == curRow + dy; };
         while (!blankAhead() && PathSteps < CellCount) {
             AdvanceCursor(curCol, curRow, blankCol, blankRow, pieceCol, pieceRow, dx, dy);
-            if (!blankAhead()) ++PathSteps;
+            if (!blankAhead())
+                ++PathSteps;
         }
-        if (PathSteps < CellCount) MovePiece(curCol, curRow, blankCol, blankRow);
+        if (PathSteps < CellCount)
+            MovePiece(curCol, curRow, blankCol, blankRow);
         giveBack();
     }
 
@@ -273,8 +281,10 @@ struct Solver {
         };
 
         PathSteps = 0;
-        if (!RowStageStarted) LoopRow = 1, LoopCol = 1;
-        if (LoopCol > GridCols) LoopCol = 1, ++LoopRow;
+        if (!RowStageStarted)
+            LoopRow = 1, LoopCol = 1;
+        if (LoopCol > GridCols)
+            LoopCol = 1, ++LoopRow;
         RowStageStarted = true;
         if (LoopRow >= GridRows - 1) {
             RowStageDone = true;
@@ -287,8 +297,10 @@ struct Solver {
         LocateGoalPiece(pieceCol, pieceRow, LoopCol, LoopRow);
 
         if (c < GridCols) {
-            if (boundsHold()) PushPieceStep(pieceCol, pieceRow, LoopCol, LoopRow, blankCol, blankRow);
-            if (MoveMade && !PieceArrived) return;
+            if (boundsHold())
+                PushPieceStep(pieceCol, pieceRow, LoopCol, LoopRow, blankCol, blankRow);
+            if (MoveMade && !PieceArrived)
+                return;
             finishCell();
             return;
         }
@@ -305,12 +317,14 @@ struct Solver {
         // Rotation. Stage the last piece below the second-to-last cell.
         if (SolverMoves < 2 * CellCount && !LastPieceStaged && PathSteps < CellCount) {
             push(pieceCol, pieceRow, c - 1, r + 1);
-            if (MoveMade) return;
+            if (MoveMade)
+                return;
         }
         // Prepare: from here on locks are ignored and the staged piece is kept clear of.
         IgnoreLocks = true;
         AvoidLabel = SearchLabel;
-        if (!ShiftBackStarted && PieceArrived) ShiftCol = LastPieceStaged ? ShiftCol + 1 : 1;
+        if (!ShiftBackStarted && PieceArrived)
+            ShiftCol = LastPieceStaged ? ShiftCol + 1 : 1;
         LastPieceStaged = true;
         // Shift left: the first piece drops, the others move one cell left.
         if (SolverMoves < 2 * CellCount && ShiftCol < GridCols && !ShiftBackStarted &&
@@ -321,19 +335,23 @@ struct Solver {
                 Int row = r, tgtCol = ShiftCol - 1, tgtRow = r;
                 PushPieceStep(ShiftCol, row, tgtCol, tgtRow, blankCol, blankRow);
             }
-            if (MoveMade) return;
+            if (MoveMade)
+                return;
         }
         // Lift the staged piece into the row: tried once.
         AvoidLabel = "!";
         if (SolverMoves < 2 * CellCount && LiftPending && PathSteps < CellCount)
             push(c - 1, r + 1, c - 1, r);
         LiftPending = false;
-        if (MoveMade) return;
+        if (MoveMade)
+            return;
         // Insert it into the last cell.
         if (SolverMoves < 2 * CellCount && InsertPending && PathSteps < CellCount)
             push(c - 1, r, c, r);
-        if (PieceArrived) InsertPending = false;
-        if (MoveMade) return;
+        if (PieceArrived)
+            InsertPending = false;
+        if (MoveMade)
+            return;
         // Shift back right, one piece per tick.
         if (SolverMoves < 2 * CellCount && LastPieceStaged && !InsertPending &&
             PathSteps < CellCount) {
@@ -342,12 +360,15 @@ struct Solver {
             if (ShiftCol > 1 && boundsHold()) {
                 Int fromCol = ShiftCol - 1, row = r, tgtRow = r;
                 PushPieceStep(fromCol, row, ShiftCol, tgtRow, blankCol, blankRow);
-                if (MoveMade) return;
+                if (MoveMade)
+                    return;
             }
         }
         // Drop back: the first piece rises into its cell again.
-        if (boundsHold()) push(1, r + 1, 1, r);
-        if (MoveMade) return;
+        if (boundsHold())
+            push(1, r + 1, 1, r);
+        if (MoveMade)
+            return;
         finishCell();
     }
 
@@ -361,25 +382,34 @@ struct Solver {
 
         PathSteps = 0;
         IgnoreLocks = true;
-        if (!PairStageStarted) LoopCol = 1;
+        if (!PairStageStarted)
+            LoopCol = 1;
         PairStageStarted = true;
 
         if (LoopCol >= GridCols - 1) {
             const Int C = GridCols;
             Int pieceCol = 0, pieceRow = 0, goalCol = C - 1, goalRow = R - 1;
             LocateGoalPiece(pieceCol, pieceRow, goalCol, goalRow);
-            if (CornerLeftPending && boundsHold()) push(pieceCol, pieceRow, C - 1, R - 1);
-            if (PieceArrived) CornerLeftPending = false;
-            if (MoveMade) return;
+            if (CornerLeftPending && boundsHold())
+                push(pieceCol, pieceRow, C - 1, R - 1);
+            if (PieceArrived)
+                CornerLeftPending = false;
+            if (MoveMade)
+                return;
 
             goalCol = C;
             LocateGoalPiece(pieceCol, pieceRow, goalCol, goalRow);
-            if (CornerRightPending && boundsHold()) push(pieceCol, pieceRow, C, R - 1);
-            if (PieceArrived) CornerRightPending = false;
-            if (MoveMade) return;
+            if (CornerRightPending && boundsHold())
+                push(pieceCol, pieceRow, C, R - 1);
+            if (PieceArrived)
+                CornerRightPending = false;
+            if (MoveMade)
+                return;
 
-            if (boundsHold()) FinalSlide(blankCol, blankRow);
-            if (SolverMoves == 2 * CellCount || PathSteps == CellCount) GuardReset();
+            if (boundsHold())
+                FinalSlide(blankCol, blankRow);
+            if (SolverMoves == 2 * CellCount || PathSteps == CellCount)
+                GuardReset();
             return;
         }
 
@@ -405,8 +435,10 @@ struct Solver {
             BottomToTopPending = false;
         else if (BottomToTopPending && boundsHold())
             push(bCol, bRow, c, R - 1);
-        if (PieceArrived) BottomToTopPending = false;
-        if (MoveMade) return;
+        if (PieceArrived)
+            BottomToTopPending = false;
+        if (MoveMade)
+            return;
 
         // Skip test K for the park phase.
         LocateGoalPiece(tCol, tRow, LoopCol, topGoalRow);
@@ -427,40 +459,57 @@ struct Solver {
                 push(tCol, tRow, c + 2, R);
                 ParkUntried = false;
             }
-            if (PieceArrived) ParkTopPending = false;
-            if (MoveMade) return;
+            if (PieceArrived)
+                ParkTopPending = false;
+            if (MoveMade)
+                return;
             // Bottom to top again.
             LocateLabel(bCol, bRow);
-            if (BottomToTopAgainPending && boundsHold()) push(bCol, bRow, c, R - 1);
-            if (PieceArrived) BottomToTopAgainPending = false;
-            if (MoveMade) return;
+            if (BottomToTopAgainPending && boundsHold())
+                push(bCol, bRow, c, R - 1);
+            if (PieceArrived)
+                BottomToTopAgainPending = false;
+            if (MoveMade)
+                return;
             // Top beside.
             SearchLabel = TopLabel;
             LocateLabel(tCol, tRow);
-            if (TopBesidePending && boundsHold()) push(tCol, tRow, c + 1, R - 1);
-            if (PieceArrived) TopBesidePending = false;
-            if (MoveMade) return;
+            if (TopBesidePending && boundsHold())
+                push(tCol, tRow, c + 1, R - 1);
+            if (PieceArrived)
+                TopBesidePending = false;
+            if (MoveMade)
+                return;
         }
 
         // Top beside again.
         SearchLabel = TopLabel;
         ParkPhaseOpen = false;
         LocateLabel(tCol, tRow);
-        if (TopBesideAgainPending && boundsHold()) push(tCol, tRow, c + 1, R - 1);
-        if (PieceArrived) TopBesideAgainPending = false;
-        if (MoveMade) return;
+        if (TopBesideAgainPending && boundsHold())
+            push(tCol, tRow, c + 1, R - 1);
+        if (PieceArrived)
+            TopBesideAgainPending = false;
+        if (MoveMade)
+            return;
         // Bottom down.
         SearchLabel = BottomLabel;
         LocateLabel(bCol, bRow);
-        if (BottomDownPending && boundsHold()) push(bCol, bRow, c, R);
-        if (PieceArrived) BottomDownPending = false;
-        if (MoveMade) return;
+        if (BottomDownPending && boundsHold())
+            push(bCol, bRow, c, R);
+        if (PieceArrived)
+            BottomDownPending = false;
+        if (MoveMade)
+            return;
         // Top in.
         SearchLabel = TopLabel;
         LocateLabel(tCol, tRow);
-        if (TopInPending && boundsHold()) push(tCol, tRow, c, R - 1);
-        if (PieceArrived) TopInPending = false;
-        if (MoveMade) return;
+        if (TopInPending && boundsHold())
+            push(tCol, tRow, c, R - 1);
+        if (PieceArrived)
+            TopInPending = false;
+        if (MoveMade)
+            return;
 
         nextColumn();
     }
@@ -481,7 +530,8 @@ struct Solver {
         MoveMade = false;
         if (!RowStageDone) {
             SolveRowsStep(BlankCol, BlankRow);
-            if (RowStageDone) SolveLastTwoRowsStep(BlankCol, BlankRow);
+            if (RowStageDone)
+                SolveLastTwoRowsStep(BlankCol, BlankRow);
         } else {
             SolveLastTwoRowsStep(BlankCol, BlankRow);
         }
@@ -507,17 +557,22 @@ struct Solver {
 private:
     // A reset run by the solver's own bounds, as opposed to one run from outside.
     void GuardReset() {
-        if (lastGuardResetAt_ && *lastGuardResetAt_ == movesMade_) stuck_ = true;
+        if (lastGuardResetAt_ && *lastGuardResetAt_ == movesMade_)
+            stuck_ = true;
         lastGuardResetAt_ = movesMade_;
         ResetSolver();
     }
 
     // Goal label of a cell in sliding play; the last cell of every order is the empty one.
     int GoalNumber(int c, int r, const std::string& orderCode) const {
-        if (orderCode == "HA") return (r - 1) * GridCols + c;
-        if (orderCode == "VA") return (c - 1) * GridRows + r;
-        if (orderCode == "HD") return (GridRows - r) * GridCols + GridCols - c;
-        if (orderCode == "VD") return (GridCols - c) * GridRows + GridRows - r;
+        if (orderCode == "HA")
+            return (r - 1) * GridCols + c;
+        if (orderCode == "VA")
+            return (c - 1) * GridRows + r;
+        if (orderCode == "HD")
+            return (GridRows - r) * GridCols + GridCols - c;
+        if (orderCode == "VD")
+            return (GridCols - c) * GridRows + GridRows - r;
         throw std::invalid_argument("unknown order code " + orderCode);
     }
 

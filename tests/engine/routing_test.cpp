@@ -13,7 +13,9 @@ namespace {
 
 using Cell = std::pair<int, int>;
 
-Cell Blank(const Game& game) { return {game.BlankCol, game.BlankRow}; }
+Cell Blank(const Game& game) {
+    return {game.BlankCol, game.BlankRow};
+}
 
 // One push as a stage makes it at the start of a tick.
 void Push(Game& game, Integer& pieceCol, Integer& pieceRow, Integer& tgtCol, Integer& tgtRow) {
@@ -113,7 +115,9 @@ TEST(PushPieceStep, CirclingRouteOn3x4StopsAtTheBoundWithoutAMove) {
 TEST(ChooseStep, PreferenceBarsAndStepsAside) {
     LoadedGame g;
     Game& game = g.game;
-    SetBoard(game, {{"1", "2", "3", "4"}, {"5", "6", "7", "8"}, {"9", "10", "11", "12"},
+    SetBoard(game, {{"1", "2", "3", "4"},
+                    {"5", "6", "7", "8"},
+                    {"9", "10", "11", "12"},
                     {"13", "14", "15", "_"}});
     game.AvoidLabel = NoLabel;
     const auto choose = [&](Integer curCol, Integer curRow, Integer tgtCol, Integer tgtRow,

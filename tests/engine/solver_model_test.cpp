@@ -78,8 +78,8 @@ TEST_P(SolverAgainstModel, EveryBoardMovesAsTheModelDoesAndIsSolved) {
                 if (game.Solved)
                     continue;
                 SCOPED_TRACE(std::to_string(cols) + " x " + std::to_string(rows) + " " + order +
-                             (k < DealsPerSize ? " deal" : " scrambled") +
-                             " seed " + std::to_string(g.platform.seed));
+                             (k < DealsPerSize ? " deal" : " scrambled") + " seed " +
+                             std::to_string(g.platform.seed));
 
                 reference::Solver model;
                 model.Load(cols, rows, CellsRowMajor(game), order);

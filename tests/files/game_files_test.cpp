@@ -1,5 +1,5 @@
-#include "engine/fake_platform.h"
 #include "files/game_files.h"
+#include "engine/fake_platform.h"
 #include "files/saved_game.h"
 
 #include <gtest/gtest.h>
@@ -57,12 +57,18 @@ protected:
 // Everything a failed load must leave as it was.
 struct Snapshot {
     explicit Snapshot(const Game& game)
-        : cols(game.GridCols), rows(game.GridRows), moves(game.MoveCount), board(game.Board),
-          goal(game.Goal), order(game.OrderCode), sliding(game.EmptySpaceMode),
-          magnify(game.Magnify), width(game.Form1.Width) {
+        : cols(game.GridCols),
+          rows(game.GridRows),
+          moves(game.MoveCount),
+          board(game.Board),
+          goal(game.Goal),
+          order(game.OrderCode),
+          sliding(game.EmptySpaceMode),
+          magnify(game.Magnify),
+          width(game.Form1.Width) {
         for (const PieceBox& box : game.Picture1)
             shown.push_back(box.Visible ? box.Left * 10000 + box.Top : -1);
-        checks = {game.ai_asc1.Checked, game.ai_des1.Checked, game.ai_asc2.Checked,
+        checks = {game.ai_asc1.Checked, game.ai_des1.Checked,  game.ai_asc2.Checked,
                   game.ai_des2.Checked, game.ai_empty.Checked, game.ai_mag2.Checked};
     }
     bool operator==(const Snapshot&) const = default;
@@ -170,7 +176,8 @@ TEST_F(GameFiles, OrderByteZeroAndUnknownBytes) {
     Load(g, PathOf("odd.tsq"));
     EXPECT_FALSE(g.game.GameFileError);
     EXPECT_EQ(g.game.OrderCode, "VD");
-    for (const MenuItem* item : {&g.game.ai_asc1, &g.game.ai_des1, &g.game.ai_asc2, &g.game.ai_des2})
+    for (const MenuItem* item :
+         {&g.game.ai_asc1, &g.game.ai_des1, &g.game.ai_asc2, &g.game.ai_des2})
         EXPECT_FALSE(item->Checked);
     EXPECT_TRUE(g.game.EmptySpaceMode);
 }
@@ -342,8 +349,8 @@ TEST_F(GameFiles, HugePictureIsRefusedBeforeItIsDecoded) {
         for (int i = 0; i < 4; ++i)
             header.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     };
-    put32(20000);  // width
-    put32(20000);  // height
+    put32(20000);                                // width
+    put32(20000);                                // height
     header.insert(header.end(), {1, 0, 24, 0});  // planes, bits per pixel
     for (int i = 0; i < 6; ++i)
         put32(0);

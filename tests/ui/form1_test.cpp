@@ -1,9 +1,9 @@
 // The main window under Qt's offscreen platform: real widgets, real menus,
 // real dialogs and message boxes, answered from the test.
 
+#include "ui/form1.h"
 #include "engine/fake_platform.h"
 #include "ui/dialog.h"
-#include "ui/form1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -118,13 +118,13 @@ private slots:
     void startsWithItsMenusAndSplash() {
         QCOMPARE(form->windowTitle(), QStringLiteral("Mosaic Rush"));
         const std::pair<const char*, const char*> captions[] = {
-            {"ai_file", "&File"},      {"ai_open", "&Load Game"},   {"ai_save", "&Save Game"},
-            {"ai_load", "&Import Image"}, {"ai_about", "&About"},   {"ai_exit", "e&Xit"},
-            {"ai_type", "&Type"},      {"ai_empty", "Empty Space"}, {"ai_manual", "Custom"},
-            {"ai_3x3", "3 X 3"},       {"ai_10x10", "10 X 10"},     {"ai_view", "&View Image"},
-            {"ai_mag", "&Magnify"},    {"ai_mag1", "X1"},           {"ai_mag2", "X2"},
-            {"ai_speed", "&Speed"},    {"ai_1", "X 0.5"},           {"ai_4", "X 4"},
-            {"ai_order", "&Order"},    {"ai_hor", "Horiz"},         {"ai_asc1", "Ascend"},
+            {"ai_file", "&File"},         {"ai_open", "&Load Game"},   {"ai_save", "&Save Game"},
+            {"ai_load", "&Import Image"}, {"ai_about", "&About"},      {"ai_exit", "e&Xit"},
+            {"ai_type", "&Type"},         {"ai_empty", "Empty Space"}, {"ai_manual", "Custom"},
+            {"ai_3x3", "3 X 3"},          {"ai_10x10", "10 X 10"},     {"ai_view", "&View Image"},
+            {"ai_mag", "&Magnify"},       {"ai_mag1", "X1"},           {"ai_mag2", "X2"},
+            {"ai_speed", "&Speed"},       {"ai_1", "X 0.5"},           {"ai_4", "X 4"},
+            {"ai_order", "&Order"},       {"ai_hor", "Horiz"},         {"ai_asc1", "Ascend"},
             {"ai_des2", "Descend"}};
         for (auto [name, caption] : captions) {
             QAction* action = form->menuItem(QString::fromLatin1(name));
@@ -162,9 +162,9 @@ private slots:
                 const int k = std::stoi(game().Board[c][r]);
                 PieceBoxWidget* box = form->pieceBox(k);
                 QCOMPARE(box->geometry(), QRect(CellPixel(c, r), QSize(25, 25)));
-                const QImage expected = picture.copy((k - 1) % 4 * cw, (k - 1) / 4 * ch, cw, ch)
-                                            .scaled(23, 23, Qt::IgnoreAspectRatio,
-                                                    Qt::SmoothTransformation);
+                const QImage expected =
+                    picture.copy((k - 1) % 4 * cw, (k - 1) / 4 * ch, cw, ch)
+                        .scaled(23, 23, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
                 QCOMPARE(box->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                          expected.convertToFormat(QImage::Format_RGB32));
             }
@@ -230,8 +230,8 @@ private slots:
 
     void swapPlayPicksSwapsAndNotices() {
         Trigger("ai_empty");
-        mosaic::testing::SetBoard(game(), {{"2", "1", "3"}, {"4", "5", "6"}, {"7", "9", "8"}},
-                                  "HA", false);
+        mosaic::testing::SetBoard(game(), {{"2", "1", "3"}, {"4", "5", "6"}, {"7", "9", "8"}}, "HA",
+                                  false);
         form->SyncFromGame();
         auto* notice = TextBox("Text3");
         QTest::mouseClick(form->pieceBox(3), Qt::LeftButton);  // a correct piece

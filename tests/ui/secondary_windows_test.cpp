@@ -30,8 +30,7 @@ using mosaic::testing::LoadedGame;
 namespace {
 
 // The labels of the used cells, sorted.
-std::vector<std::string> CellLabels(const Game& game)
-{
+std::vector<std::string> CellLabels(const Game& game) {
     std::vector<std::string> labels;
     for (int row = 1; row <= game.GridRows; ++row)
         for (int col = 1; col <= game.GridCols; ++col)
@@ -41,8 +40,7 @@ std::vector<std::string> CellLabels(const Game& game)
 }
 
 // The labels of a sliding game of that many cells, sorted.
-std::vector<std::string> SlidingLabels(int cells)
-{
+std::vector<std::string> SlidingLabels(int cells) {
     std::vector<std::string> labels{mosaic::EmptyCell};
     for (int k = 1; k < cells; ++k)
         labels.push_back(std::to_string(k));
@@ -50,8 +48,7 @@ std::vector<std::string> SlidingLabels(int cells)
     return labels;
 }
 
-QStringList ListEntries(const QComboBox* list)
-{
+QStringList ListEntries(const QComboBox* list) {
     QStringList entries;
     for (int i = 0; i < list->count(); ++i)
         entries << list->itemText(i);
@@ -59,8 +56,7 @@ QStringList ListEntries(const QComboBox* list)
 }
 
 // Four flat quadrants: red, green / blue, yellow.
-QImage SquarePicture()
-{
+QImage SquarePicture() {
     QImage picture(120, 120, QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.fillRect(0, 0, 60, 60, Qt::red);
@@ -70,29 +66,31 @@ QImage SquarePicture()
     return picture;
 }
 
-bool Near(QRgb a, QRgb b)
-{
+bool Near(QRgb a, QRgb b) {
     constexpr int tolerance = 12;
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-            && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 // What the viewer's picture box shows inside its frame, as painted.
-QImage ShownPicture(QLabel* box)
-{
+QImage ShownPicture(QLabel* box) {
     return box->grab().toImage().copy(box->contentsRect());
 }
 
 // Whether `shown` is `picture` stretched to fill it, judged at its corners,
 // its centre and its quarter points.
-bool ShowsWholePicture(const QImage& shown, const QImage& picture)
-{
-    const QImage expected = picture.scaled(shown.size(), Qt::IgnoreAspectRatio,
-                                           Qt::SmoothTransformation);
+bool ShowsWholePicture(const QImage& shown, const QImage& picture) {
+    const QImage expected =
+        picture.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const int right = shown.width() - 1;
     const int bottom = shown.height() - 1;
-    const QPoint points[] = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom},
-                             {right / 2, bottom / 2}, {right / 4, bottom / 4},
+    const QPoint points[] = {{0, 0},
+                             {right, 0},
+                             {0, bottom},
+                             {right, bottom},
+                             {right / 2, bottom / 2},
+                             {right / 4, bottom / 4},
                              {3 * right / 4, 3 * bottom / 4}};
     for (const QPoint& p : points) {
         if (!Near(shown.pixel(p), expected.pixel(p))) {
@@ -105,8 +103,7 @@ bool ShowsWholePicture(const QImage& shown, const QImage& picture)
 }
 
 // View Image as the main window does it: refill an open viewer, or open one.
-void ViewImage(Game& game, QPointer<Dialog>& viewer)
-{
+void ViewImage(Game& game, QPointer<Dialog>& viewer) {
     if (game.ViewerOpen && viewer)
         viewer->FillPicture();
     else
@@ -114,8 +111,7 @@ void ViewImage(Game& game, QPointer<Dialog>& viewer)
     viewer->show();
 }
 
-int OpenViewers()
-{
+int OpenViewers() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget* w) {
         return qobject_cast<Dialog*>(w) && w->isVisible();
@@ -124,16 +120,14 @@ int OpenViewers()
 
 // The About window's contact address, held reversed so that the plain text
 // is not part of this program either.
-QString ContactAddress()
-{
+QString ContactAddress() {
     QString address = QStringLiteral("gro.elpmaxe@hsur.ciasom");
     std::reverse(address.begin(), address.end());
     return address;
 }
 
 // Whether `text` occurs in `bytes` as 8-bit or as UTF-16 text.
-bool HoldsText(const QByteArray& bytes, const QString& text)
-{
+bool HoldsText(const QByteArray& bytes, const QString& text) {
     const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()),
                            text.size() * qsizetype(sizeof(char16_t)));
     return bytes.contains(text.toLatin1()) || bytes.contains(utf16);
@@ -141,8 +135,7 @@ bool HoldsText(const QByteArray& bytes, const QString& text)
 
 }  // namespace
 
-class SecondaryWindowsTest : public QObject
-{
+class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -166,31 +159,31 @@ private slots:
     void addressNotPlainInBuiltProgram();
 };
 
-void SecondaryWindowsTest::cleanup()
-{
+void SecondaryWindowsTest::cleanup() {
     // No window outlives its test.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* window : QApplication::topLevelWidgets())
-        QVERIFY2(!qobject_cast<Form2*>(window) && !qobject_cast<Dialog*>(window)
-                         && !qobject_cast<ABOUT*>(window),
+        QVERIFY2(!qobject_cast<Form2*>(window) && !qobject_cast<Dialog*>(window) &&
+                     !qobject_cast<ABOUT*>(window),
                  qPrintable(window->objectName()));
 }
 
-void SecondaryWindowsTest::customGoDealsChosenSize_data()
-{
+void SecondaryWindowsTest::customGoDealsChosenSize_data() {
     QTest::addColumn<QString>("columns");  // entry to choose, empty to keep
     QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("gridCols");
     QTest::addColumn<int>("gridRows");
 
     QTest::newRow("GO at once") << QString() << QString() << 3 << 3;
-    QTest::newRow("10 X 3") << "10" << "3" << 10 << 3;
-    QTest::newRow("4 X 9") << "4" << "9" << 4 << 9;
-    QTest::newRow("10 X 10") << "10" << "10" << 10 << 10;
+    QTest::newRow("10 X 3") << "10"
+                            << "3" << 10 << 3;
+    QTest::newRow("4 X 9") << "4"
+                           << "9" << 4 << 9;
+    QTest::newRow("10 X 10") << "10"
+                             << "10" << 10 << 10;
 }
 
-void SecondaryWindowsTest::customGoDealsChosenSize()
-{
+void SecondaryWindowsTest::customGoDealsChosenSize() {
     QFETCH(QString, columns);
     QFETCH(QString, rows);
     QFETCH(int, gridCols);
@@ -244,8 +237,7 @@ void SecondaryWindowsTest::customGoDealsChosenSize()
              QStringLiteral("3"));
 }
 
-void SecondaryWindowsTest::customClosedWithoutGoLeavesGame()
-{
+void SecondaryWindowsTest::customClosedWithoutGoLeavesGame() {
     LoadedGame g;
     g.game.ai_NxN_Click(6);
     const mosaic::Grid board = g.game.Board;
@@ -271,16 +263,14 @@ void SecondaryWindowsTest::customClosedWithoutGoLeavesGame()
     QTRY_VERIFY(form.isNull());
 }
 
-void SecondaryWindowsTest::viewerShowsWholePicture_data()
-{
+void SecondaryWindowsTest::viewerShowsWholePicture_data() {
     QTest::addColumn<QImage>("picture");  // null for the default picture
 
     QTest::newRow("default picture 287 x 185") << QImage();
     QTest::newRow("square picture") << SquarePicture();
 }
 
-void SecondaryWindowsTest::viewerShowsWholePicture()
-{
+void SecondaryWindowsTest::viewerShowsWholePicture() {
     QFETCH(QImage, picture);
     LoadedGame g;
     if (!picture.isNull())
@@ -301,8 +291,7 @@ void SecondaryWindowsTest::viewerShowsWholePicture()
     QVERIFY(ShowsWholePicture(ShownPicture(box), source));
 }
 
-void SecondaryWindowsTest::viewingAgainRefillsTheOpenViewer()
-{
+void SecondaryWindowsTest::viewingAgainRefillsTheOpenViewer() {
     LoadedGame g;
     QPointer<Dialog> viewer;
     const auto closeViewer = qScopeGuard([&] { delete viewer; });
@@ -334,8 +323,7 @@ void SecondaryWindowsTest::viewingAgainRefillsTheOpenViewer()
     QCOMPARE(OpenViewers(), 1);
 }
 
-void SecondaryWindowsTest::keysInViewer_data()
-{
+void SecondaryWindowsTest::keysInViewer_data() {
     QTest::addColumn<QString>("target");  // "window" or the name of a child
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("closes");
@@ -351,8 +339,7 @@ void SecondaryWindowsTest::keysInViewer_data()
     }
 }
 
-void SecondaryWindowsTest::keysInViewer()
-{
+void SecondaryWindowsTest::keysInViewer() {
     QFETCH(QString, target);
     QFETCH(int, key);
     QFETCH(bool, closes);
@@ -362,8 +349,8 @@ void SecondaryWindowsTest::keysInViewer()
     const auto closeViewer = qScopeGuard([&] { delete viewer; });
     ViewImage(g.game, viewer);
     QVERIFY(QTest::qWaitForWindowExposed(viewer));
-    QWidget* receiver = target == QLatin1String("window") ? viewer.data()
-                                                          : viewer->findChild<QWidget*>(target);
+    QWidget* receiver =
+        target == QLatin1String("window") ? viewer.data() : viewer->findChild<QWidget*>(target);
     QVERIFY(receiver);
 
     QTest::keyClick(receiver, Qt::Key(key));
@@ -377,8 +364,7 @@ void SecondaryWindowsTest::keysInViewer()
     }
 }
 
-void SecondaryWindowsTest::aboutShowsNameLogoAndContactLine()
-{
+void SecondaryWindowsTest::aboutShowsNameLogoAndContactLine() {
     QPointer<ABOUT> about = new ABOUT;
     const auto closeAbout = qScopeGuard([&] { delete about; });
     about->show();
@@ -414,16 +400,14 @@ void SecondaryWindowsTest::aboutShowsNameLogoAndContactLine()
     QTRY_VERIFY(about.isNull());
 }
 
-void SecondaryWindowsTest::addressNotPlainInBuiltProgram_data()
-{
+void SecondaryWindowsTest::addressNotPlainInBuiltProgram_data() {
     QTest::addColumn<QString>("path");
 
     QTest::newRow("mosaic_ui library") << QStringLiteral(MOSAIC_UI_LIBRARY);
     QTest::newRow("this test program") << QCoreApplication::applicationFilePath();
 }
 
-void SecondaryWindowsTest::addressNotPlainInBuiltProgram()
-{
+void SecondaryWindowsTest::addressNotPlainInBuiltProgram() {
     QFETCH(QString, path);
     QFile file(path);
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));

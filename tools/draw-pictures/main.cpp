@@ -42,8 +42,7 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
@@ -57,14 +56,12 @@ private:
     std::uint64_t state_;
 };
 
-double wrapHue(double degrees)
-{
+double wrapHue(double degrees) {
     double h = std::fmod(degrees, 360.0);
     return h < 0 ? h + 360.0 : h;
 }
 
-QColor hsv(double hueDegrees, double s, double v, double a = 1.0)
-{
+QColor hsv(double hueDegrees, double s, double v, double a = 1.0) {
     return QColor::fromHsvF(static_cast<float>(wrapHue(hueDegrees) / 360.0),
                             static_cast<float>(std::clamp(s, 0.0, 1.0)),
                             static_cast<float>(std::clamp(v, 0.0, 1.0)),
@@ -74,8 +71,7 @@ QColor hsv(double hueDegrees, double s, double v, double a = 1.0)
 // ---------------------------------------------------------------------------
 // Shape outlines, centred on the origin.
 
-QPainterPath starPath(int points, double outer, double inner)
-{
+QPainterPath starPath(int points, double outer, double inner) {
     QPainterPath path;
     for (int i = 0; i < 2 * points; ++i) {
         const double r = (i % 2 == 0) ? outer : inner;
@@ -90,8 +86,7 @@ QPainterPath starPath(int points, double outer, double inner)
     return path;
 }
 
-QPainterPath polygonPath(int sides, double r)
-{
+QPainterPath polygonPath(int sides, double r) {
     QPainterPath path;
     for (int i = 0; i < sides; ++i) {
         const double a = -pi / 2 + i * 2 * pi / sides;
@@ -105,8 +100,7 @@ QPainterPath polygonPath(int sides, double r)
     return path;
 }
 
-QPainterPath ringPath(double outer, double inner)
-{
+QPainterPath ringPath(double outer, double inner) {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     path.addEllipse(QPointF(0, 0), outer, outer);
@@ -114,8 +108,7 @@ QPainterPath ringPath(double outer, double inner)
     return path;
 }
 
-QPainterPath crossPath(double r)
-{
+QPainterPath crossPath(double r) {
     const double t = r * 0.36;
     QPainterPath a;
     a.addRect(QRectF(-r, -t, 2 * r, 2 * t));
@@ -124,8 +117,7 @@ QPainterPath crossPath(double r)
     return a.united(b);
 }
 
-QPainterPath heartPath(double r)
-{
+QPainterPath heartPath(double r) {
     QPainterPath path;
     path.moveTo(0, r * 0.95);
     path.cubicTo(-r * 1.35, r * 0.05, -r * 0.75, -r * 1.05, 0, -r * 0.4);
@@ -134,8 +126,7 @@ QPainterPath heartPath(double r)
     return path;
 }
 
-QPainterPath crescentPath(double r)
-{
+QPainterPath crescentPath(double r) {
     QPainterPath full;
     full.addEllipse(QPointF(0, 0), r, r);
     QPainterPath bite;
@@ -143,8 +134,7 @@ QPainterPath crescentPath(double r)
     return full.subtracted(bite);
 }
 
-QPainterPath flowerPath(int petals, double r)
-{
+QPainterPath flowerPath(int petals, double r) {
     QPainterPath path;
     for (int i = 0; i < petals; ++i) {
         QPainterPath petal;
@@ -156,8 +146,7 @@ QPainterPath flowerPath(int petals, double r)
     return path.united(middle);
 }
 
-QPainterPath stripedSquarePath(double r)
-{
+QPainterPath stripedSquarePath(double r) {
     // A square of three bars with gaps between them.
     QPainterPath path;
     const double bar = 2 * r / 5;
@@ -166,8 +155,7 @@ QPainterPath stripedSquarePath(double r)
     return path;
 }
 
-QPainterPath randomShape(Rng& rng, double r)
-{
+QPainterPath randomShape(Rng& rng, double r) {
     switch (rng.below(11)) {
     case 0: {
         QPainterPath p;
@@ -177,7 +165,7 @@ QPainterPath randomShape(Rng& rng, double r)
     case 1: return starPath(5, r * 1.1, r * 0.45);
     case 2: return polygonPath(3, r * 1.1);
     case 3: return ringPath(r, r * 0.55);
-    case 4: return polygonPath(4, r * 1.05); // a diamond, before rotation
+    case 4: return polygonPath(4, r * 1.05);  // a diamond, before rotation
     case 5: return polygonPath(6, r);
     case 6: return crossPath(r);
     case 7: return heartPath(r);
@@ -187,8 +175,7 @@ QPainterPath randomShape(Rng& rng, double r)
     }
 }
 
-QFont boldFont(double pixelSize)
-{
+QFont boldFont(double pixelSize) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
@@ -198,8 +185,7 @@ QFont boldFont(double pixelSize)
 }
 
 // Largest bold font, no bigger than maxPixelSize, in which text fits maxWidth.
-QFont fittedBoldFont(const QString& text, double maxPixelSize, double maxWidth)
-{
+QFont fittedBoldFont(const QString& text, double maxPixelSize, double maxWidth) {
     double size = maxPixelSize;
     QFont font = boldFont(size);
     while (size > 6 && QFontMetricsF(font).horizontalAdvance(text) > maxWidth) {
@@ -211,8 +197,8 @@ QFont fittedBoldFont(const QString& text, double maxPixelSize, double maxWidth)
 
 // Outline of text whose visible ink is centred horizontally on centreX, with
 // its baseline at baselineY.
-QPainterPath centredTextPath(const QString& text, const QFont& font, double centreX, double baselineY)
-{
+QPainterPath centredTextPath(const QString& text, const QFont& font, double centreX,
+                             double baselineY) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF ink = path.boundingRect();
@@ -220,8 +206,7 @@ QPainterPath centredTextPath(const QString& text, const QFont& font, double cent
 }
 
 // A rounded tile lit from its top-left corner.
-void drawTile(QPainter& p, const QRectF& rect, double radius, const QColor& colour)
-{
+void drawTile(QPainter& p, const QRectF& rect, double radius, const QColor& colour) {
     QLinearGradient fill(rect.topLeft(), rect.bottomRight());
     fill.setColorAt(0.0, colour.lighter(135));
     fill.setColorAt(0.55, colour);
@@ -234,8 +219,7 @@ void drawTile(QPainter& p, const QRectF& rect, double radius, const QColor& colo
 // ---------------------------------------------------------------------------
 // default.jpg
 
-QImage drawDefaultPicture()
-{
+QImage drawDefaultPicture() {
     constexpr int width = 287;
     constexpr int height = 185;
     QImage image(width, height, QImage::Format_RGB32);
@@ -331,8 +315,7 @@ QImage drawDefaultPicture()
 
 // Fills the whole of p's device with small square tiles in blues, with golden
 // tiles along two sweeping arcs and a few scattered about.
-void drawBlueGoldMosaic(QPainter& p, int width, int height, double tile, std::uint64_t seed)
-{
+void drawBlueGoldMosaic(QPainter& p, int width, int height, double tile, std::uint64_t seed) {
     Rng rng(seed);
     p.fillRect(QRectF(0, 0, width, height), QColor(9, 16, 40));
     const int columns = static_cast<int>(std::ceil(width / tile)) + 1;
@@ -352,16 +335,15 @@ void drawBlueGoldMosaic(QPainter& p, int width, int height, double tile, std::ui
                 colour = hsv(rng.range(38, 50), rng.range(0.7, 0.9), rng.range(0.85, 1.0));
             else
                 colour = hsv(rng.range(205, 232), rng.range(0.55, 0.9), rng.range(0.32, 0.78));
-            const QRectF rect(x + gap / 2 + rng.range(-0.4, 0.4), y + gap / 2 + rng.range(-0.4, 0.4),
-                              tile - gap, tile - gap);
+            const QRectF rect(x + gap / 2 + rng.range(-0.4, 0.4),
+                              y + gap / 2 + rng.range(-0.4, 0.4), tile - gap, tile - gap);
             drawTile(p, rect, tile * 0.16, colour);
         }
     }
 }
 
 // Gold lettering with a dark outline and drop shadow.
-void drawGoldTitle(QPainter& p, const QPainterPath& text, double outline)
-{
+void drawGoldTitle(QPainter& p, const QPainterPath& text, double outline) {
     const QRectF ink = text.boundingRect();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 140), outline * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -380,8 +362,7 @@ void drawGoldTitle(QPainter& p, const QPainterPath& text, double outline)
 // ---------------------------------------------------------------------------
 // splash.png
 
-QImage drawSplash()
-{
+QImage drawSplash() {
     constexpr int width = 287;
     constexpr int height = 185;
     QImage image(width, height, QImage::Format_RGB32);
@@ -431,16 +412,15 @@ QImage drawSplash()
 // The 3x3 tray of tiles with one missing, shared by the icon and the logo.
 
 const std::array<QColor, 8> trayColours = {
-    QColor(236, 72, 60),   QColor(247, 183, 40),  QColor(96, 196, 76),
-    QColor(40, 170, 220),  QColor(150, 96, 220),  QColor(240, 110, 170),
-    QColor(255, 140, 40),  QColor(50, 200, 170),
+    QColor(236, 72, 60),  QColor(247, 183, 40),  QColor(96, 196, 76),  QColor(40, 170, 220),
+    QColor(150, 96, 220), QColor(240, 110, 170), QColor(255, 140, 40), QColor(50, 200, 170),
 };
 
-void drawTileTray(QPainter& p, const QRectF& area, double gap, double radius)
-{
+void drawTileTray(QPainter& p, const QRectF& area, double gap, double radius) {
     const double tile = (area.width() - 2 * gap) / 3;
     for (int i = 0; i < 9; ++i) {
-        const QRectF rect(area.left() + (i % 3) * (tile + gap), area.top() + (i / 3) * (tile + gap), tile, tile);
+        const QRectF rect(area.left() + (i % 3) * (tile + gap), area.top() + (i / 3) * (tile + gap),
+                          tile, tile);
         if (i == 8) {
             // The empty slot: a shallow dark hollow.
             p.setPen(QPen(QColor(255, 255, 255, 40), std::max(1.0, gap * 0.25)));
@@ -455,8 +435,7 @@ void drawTileTray(QPainter& p, const QRectF& area, double gap, double radius)
 // ---------------------------------------------------------------------------
 // mosaic-rush.png
 
-QImage drawIcon()
-{
+QImage drawIcon() {
     constexpr int size = 256;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -484,8 +463,7 @@ QImage drawIcon()
 
 // Median-cut reduction to at most 256 colours, then each pixel takes its
 // nearest palette colour (no dithering: the logo is mostly flat colour).
-QImage toIndexed8(const QImage& source)
-{
+QImage toIndexed8(const QImage& source) {
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> histogram;
     for (int y = 0; y < rgb.height(); ++y) {
@@ -501,8 +479,9 @@ QImage toIndexed8(const QImage& source)
     for (const auto& [colour, count] : histogram)
         colours.push_back({colour, count});
 
-    const std::array<std::function<int(QRgb)>, 3> channel = {
-        [](QRgb c) { return qRed(c); }, [](QRgb c) { return qGreen(c); }, [](QRgb c) { return qBlue(c); }};
+    const std::array<std::function<int(QRgb)>, 3> channel = {[](QRgb c) { return qRed(c); },
+                                                             [](QRgb c) { return qGreen(c); },
+                                                             [](QRgb c) { return qBlue(c); }};
 
     struct Box {
         std::size_t begin, end;
@@ -545,7 +524,8 @@ QImage toIndexed8(const QImage& source)
         Box box = boxes[pick];
         const auto& key = channel[static_cast<std::size_t>(pickChannel)];
         std::sort(colours.begin() + static_cast<std::ptrdiff_t>(box.begin),
-                  colours.begin() + static_cast<std::ptrdiff_t>(box.end), [&](const Entry& a, const Entry& b) {
+                  colours.begin() + static_cast<std::ptrdiff_t>(box.end),
+                  [&](const Entry& a, const Entry& b) {
                       const int ka = key(a.colour), kb = key(b.colour);
                       return ka != kb ? ka < kb : a.colour < b.colour;
                   });
@@ -573,7 +553,8 @@ QImage toIndexed8(const QImage& source)
             b += qBlue(colours[i].colour) * double(colours[i].count);
             n += colours[i].count;
         }
-        palette.push_back(qRgb(int(std::lround(r / n)), int(std::lround(g / n)), int(std::lround(b / n))));
+        palette.push_back(
+            qRgb(int(std::lround(r / n)), int(std::lround(g / n)), int(std::lround(b / n))));
     }
 
     std::map<QRgb, uchar> nearest;
@@ -604,8 +585,7 @@ QImage toIndexed8(const QImage& source)
     return out;
 }
 
-QImage drawAboutLogo()
-{
+QImage drawAboutLogo() {
     constexpr int width = 180;
     constexpr int height = 116;
     QImage image(width, height, QImage::Format_RGB32);
@@ -630,8 +610,8 @@ QImage drawAboutLogo()
     return toIndexed8(image);
 }
 
-bool save(const QImage& image, const QDir& dir, const QString& name, const char* format, int quality)
-{
+bool save(const QImage& image, const QDir& dir, const QString& name, const char* format,
+          int quality) {
     const QString path = dir.filePath(name);
     if (!image.save(path, format, quality)) {
         std::fprintf(stderr, "draw-pictures: could not write %s\n", qPrintable(path));
@@ -641,10 +621,9 @@ bool save(const QImage& image, const QDir& dir, const QString& name, const char*
     return true;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // No window is ever shown; the offscreen platform still gives us fonts.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
