@@ -365,6 +365,22 @@ private slots:
         QCOMPARE(game().PictureClip1.Picture(), game().Picture2);
     }
 
+    void customWindowHoldsTheMainWindowUntilGo() {
+        Trigger("ai_6x6");
+        Trigger("ai_manual");
+        QWidget* custom = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("Form2") && window->isVisible())
+                custom = window;
+        QVERIFY(custom);
+        QVERIFY(custom->isVisible());
+        QVERIFY(!form->isEnabled());
+        QTest::mouseClick(custom->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(form->isEnabled());
+        QCOMPARE(game().GridCols, 3);
+        QCOMPARE(form->findChild<QLabel*>("Label1")->text(), QStringLiteral("3 X 3"));
+    }
+
     void closingTheMainWindowClosesTheViewer() {
         Trigger("ai_view");
         QPointer<Dialog> viewer = form->viewer();
