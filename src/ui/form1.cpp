@@ -250,22 +250,26 @@ void Form1::CreateMenus() {
 
     QMenu* order = menuBar()->addMenu(tr("&Order"));
     title(order, "ai_order", g.ai_order);
+    struct OrderItem {
+        QMenu* menu;
+        const char* name;
+        QString caption;
+        const MenuItem& item;
+        void (Game::*command)();
+    };
     QMenu* horizontal = order->addMenu(tr("Horiz"));
     title(horizontal, "ai_hor", g.ai_hor);
-    AddItem(horizontal, "ai_asc1", tr("Ascend"), g.ai_asc1, [this] {
-        game_.ai_asc1_Click();
-    })->setCheckable(true);
-    AddItem(horizontal, "ai_des1", tr("Descend"), g.ai_des1, [this] {
-        game_.ai_des1_Click();
-    })->setCheckable(true);
     QMenu* vertical = order->addMenu(tr("Vert"));
     title(vertical, "ai_ver", g.ai_ver);
-    AddItem(vertical, "ai_asc2", tr("Ascend"), g.ai_asc2, [this] {
-        game_.ai_asc2_Click();
-    })->setCheckable(true);
-    AddItem(vertical, "ai_des2", tr("Descend"), g.ai_des2, [this] {
-        game_.ai_des2_Click();
-    })->setCheckable(true);
+    const OrderItem orderItems[] = {
+        {horizontal, "ai_asc1", tr("Ascend"), g.ai_asc1, &Game::ai_asc1_Click},
+        {horizontal, "ai_des1", tr("Descend"), g.ai_des1, &Game::ai_des1_Click},
+        {vertical, "ai_asc2", tr("Ascend"), g.ai_asc2, &Game::ai_asc2_Click},
+        {vertical, "ai_des2", tr("Descend"), g.ai_des2, &Game::ai_des2_Click}};
+    for (const OrderItem& entry : orderItems)
+        AddItem(entry.menu, entry.name, entry.caption, entry.item, [this, command = entry.command] {
+            (game_.*command)();
+        })->setCheckable(true);
 }
 
 QAction* Form1::menuItem(const QString& name) const {
@@ -285,6 +289,14 @@ void Form1::SyncControl(QWidget* widget, const Control& control) {
     const QString toolTip = QString::fromStdString(control.ToolTipText);
     if (widget->toolTip() != toolTip)
         widget->setToolTip(toolTip);
+}
+
+template <typename Widget>
+void Form1::SyncCaptioned(Widget* widget, const Control& control) {
+    const QString text = QString::fromStdString(control.Caption);
+    if (widget->text() != text)
+        widget->setText(text);
+    SyncControl(widget, control);
 }
 
 void Form1::SyncPieceBox(int index) {
@@ -319,33 +331,16 @@ void Form1::SyncFromGame() {
     for (int i = 0; i < PieceBoxCount; ++i)
         SyncPieceBox(i);
 
-    const std::pair<QLineEdit*, const Control*> textBoxes[] = {
-        {text1_, &game_.Text1}, {text2_, &game_.Text2}, {text3_, &game_.Text3}};
-    for (auto [widget, control] : textBoxes) {
-        const QString text = QString::fromStdString(control->Caption);
-        if (widget->text() != text)
-            widget->setText(text);
-        SyncControl(widget, *control);
-    }
-    const std::pair<QLabel*, const Control*> labels[] = {{label1_, &game_.Label1},
-                                                         {label2_, &game_.Label2}};
-    for (auto [widget, control] : labels) {
-        const QString text = QString::fromStdString(control->Caption);
-        if (widget->text() != text)
-            widget->setText(text);
-        SyncControl(widget, *control);
-    }
-    const std::pair<QPushButton*, const Control*> buttons[] = {{command3_, &game_.Command3},
-                                                               {command4_, &game_.Command4},
-                                                               {command5_, &game_.Command5},
-                                                               {command6_, &game_.Command6},
-                                                               {command2_, &game_.COMMAND2}};
-    for (auto [widget, control] : buttons) {
-        const QString text = QString::fromStdString(control->Caption);
-        if (widget->text() != text)
-            widget->setText(text);
-        SyncControl(widget, *control);
-    }
+    SyncCaptioned(text1_, game_.Text1);
+    SyncCaptioned(text2_, game_.Text2);
+    SyncCaptioned(text3_, game_.Text3);
+    SyncCaptioned(label1_, game_.Label1);
+    SyncCaptioned(label2_, game_.Label2);
+    SyncCaptioned(command3_, game_.Command3);
+    SyncCaptioned(command4_, game_.Command4);
+    SyncCaptioned(command5_, game_.Command5);
+    SyncCaptioned(command6_, game_.Command6);
+    SyncCaptioned(command2_, game_.COMMAND2);
     SyncControl(image2_, game_.Image2);
 
     for (auto [action, item] : menuItems_) {

@@ -82,6 +82,8 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const MenuItem& item,
                      std::function<void()> command);
     void SyncControl(QWidget* widget, const Control& control);
+    template <typename Widget>
+    void SyncCaptioned(Widget* widget, const Control& control);  // text and control
     void SyncPieceBox(int index);
     void SyncTimer(QTimer& timer, const Timer& model);
 
