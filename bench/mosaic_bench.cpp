@@ -3,7 +3,7 @@
 // platform does nothing (slides are not painted), so the figures are the
 // engine's own work.
 
-#include "engine/game.h"
+#include "engine/session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,48 +17,48 @@ namespace {
 
 class SilentPlatform : public mosaic::Platform {
 public:
-    mosaic::MessageAnswer ShowMessage(const std::string&, const std::string&, mosaic::MessageIcon,
+    mosaic::MessageAnswer showMessage(const std::string&, const std::string&, mosaic::MessageIcon,
                                       mosaic::MessageButtons,
                                       mosaic::MessageAnswer defaultButton) override {
         return defaultButton;
     }
-    void AnimationStep(int, int, int) override {}
-    std::uint32_t ClockSeed() override { return seed; }
-    std::optional<std::string> ShowFileDialog(mosaic::FileDialogKind, const std::string&) override {
+    void slideFrame(int, int) override {}
+    std::uint32_t clockSeed() override { return seed; }
+    std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
         return std::nullopt;
     }
 
     std::uint32_t seed = 1;
 };
 
-// A game started as the window starts it, with the shipped picture.
-struct BenchGame {
+// A session started as the window starts it, with the shipped picture.
+struct BenchSession {
     SilentPlatform platform;
-    mosaic::Game game{platform};
-
-    BenchGame() { game.Form_Load(QImage(QStringLiteral(MOSAIC_DEFAULT_PICTURE)), QImage()); }
+    mosaic::GameSession session{platform, QImage(QStringLiteral(MOSAIC_DEFAULT_PICTURE)), QImage()};
 
     // A new n x n deal with auto play switched on.
-    void DealAndStart(int n) {
+    void dealAndStart(int n) {
         ++platform.seed;
-        game.ai_NxN_Click(n);
-        game.CheckSolved();  // Solved still holds what the last game found
-        game.COMMAND2_Click();
+        session.chooseSize(n);
+        session.toggleAutoPlay();
+    }
+    bool running() const {
+        return session.window().autoPlayTimer.running && !(session.board() == session.goal());
     }
 };
 
-// One Timer2 tick at 10 x 10, at the start speed; a solved board is dealt
+// One auto-play tick at 10 x 10, at the start speed; a solved board is dealt
 // again outside the timing.
 void BM_AutoPlayTick10x10(benchmark::State& state) {
-    BenchGame b;
-    b.DealAndStart(10);
+    BenchSession b;
+    b.dealAndStart(10);
     for (auto _ : state) {
-        if (b.game.Solved || b.game.ManualMode) {
+        if (!b.running()) {
             state.PauseTiming();
-            b.DealAndStart(10);
+            b.dealAndStart(10);
             state.ResumeTiming();
         }
-        b.game.Timer2_Timer();
+        b.session.autoPlayTick();
     }
 }
 BENCHMARK(BM_AutoPlayTick10x10);
@@ -66,18 +66,18 @@ BENCHMARK(BM_AutoPlayTick10x10);
 // A whole auto-play solve of a fresh n x n deal, tick by tick until solved.
 void BM_AutoPlaySolve(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    BenchGame b;
+    BenchSession b;
     long ticks = 0;
     long moves = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        b.DealAndStart(n);
+        b.dealAndStart(n);
         state.ResumeTiming();
-        while (!b.game.Solved && !b.game.ManualMode) {
-            b.game.Timer2_Timer();
+        while (b.running()) {
+            b.session.autoPlayTick();
             ++ticks;
-            moves += b.game.MoveMade ? 1 : 0;
         }
+        moves += b.session.moveCount();
     }
     state.counters["ticks"] =
         benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kAvgIterations);
@@ -88,16 +88,15 @@ BENCHMARK(BM_AutoPlaySolve)->DenseRange(3, 10)->Unit(benchmark::kMillisecond);
 
 // The board rebuild of a new game (deal and cut the pieces) at 10 x 10, X2.
 void BM_RebuildBoard10x10X2(benchmark::State& state) {
-    BenchGame b;
-    if (b.game.PictureClip1.Width() == 0) {
+    BenchSession b;
+    if (b.session.defaultPicture().isNull()) {
         state.SkipWithError("the default picture could not be read");
         return;
     }
-    b.game.ai_NxN_Click(10);
-    b.game.ai_mag2_Click();
+    b.session.chooseMagnification(2);
     for (auto _ : state) {
         ++b.platform.seed;
-        b.game.RebuildBoard();
+        b.session.chooseSize(10);
     }
 }
 BENCHMARK(BM_RebuildBoard10x10X2)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Mosaic Rush"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.mosaic_rush.MosaicRush"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
-    mosaic::Form1 window;
+    mosaic::MainWindow window;
     window.show();
     return app.exec();
 }

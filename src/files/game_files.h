@@ -1,9 +1,12 @@
 #pragma once
 
 // The File menu's Load Game, Save Game and Import Image: their dialogs, the
-// reading and writing of saved games, and the loading of a picture.
+// reading and writing of saved games, and the loading of a picture. Failures
+// are shown in a message box titled "ALERT" and leave the game in progress
+// as it was.
 
-#include "engine/game.h"
+#include "engine/session.h"
+#include "files/saved_game.h"
 
 #include <QImage>
 
@@ -19,27 +22,25 @@ inline const std::string ImageFileFilter =
 // Pictures larger than this are refused, so a hostile file cannot exhaust memory.
 constexpr qint64 MaxPicturePixels = 100'000'000;
 
-// Load Game and Save Game (menu items ai_open and ai_save).
-void ai_open_Click(Game& game);
-void ai_save_Click(Game& game);
+// The menu commands.
+void loadGame(GameSession& session);
+void saveGame(GameSession& session);
+void importImage(GameSession& session);
 
-// The two dialogs; they leave their result in GameFileName and DialogCancelled.
-void ChooseLoadFile(Game& game);
-void ChooseSaveFile(Game& game);
+// Reads a saved game and makes it the game in progress; on failure says so
+// ("Error reading", or nothing for a grid outside 1..10), leaves the game as
+// it was and returns false.
+bool openGameFile(GameSession& session, const std::string& path);
 
-// Reads GameFileName into the game in progress, or leaves the game exactly as
-// it was and sets GameFileError. Load Game then builds the board once more.
-void LoadGameFile(Game& game);
+// Writes the game in progress, asking first before replacing a file; says
+// "Error saving" and returns false when the file cannot be written.
+bool writeGameFile(GameSession& session, const std::string& path);
 
-// Writes the game in progress to GameFileName; sets GameFileError on failure.
-void SaveGameFile(Game& game);
-
-// Import Image (menu item ai_load) and its dialog.
-void ai_load_Click(Game& game);
-void ChooseImageFile(Game& game);
+// The game in progress as a saved game.
+SavedGame savedGameOf(const GameSession& session);
 
 // Decodes a JPEG, bitmap or GIF file; a null image when it cannot be read,
 // cannot be decoded or is too large.
-QImage LoadPicture(const std::string& path);
+QImage loadPicture(const std::string& path);
 
 }  // namespace mosaic

@@ -2,101 +2,86 @@
 // clicks, keys and timer ticks, the board stays whole and the window agrees
 // with it.
 
+#include "engine/test_session.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
-#include "engine/fake_platform.h"
-
-using namespace mosaic;
-using mosaic::testing::LoadedGame;
-
+namespace mosaic {
 namespace {
 
-// Every label once, the empty cell where the game says, and each shown box on
-// its cell; no other box shown.
-void ExpectBoardWhole(const Game& game) {
+// Every label of the kind of play once, one empty cell in sliding play, and
+// each piece placed on its cell.
+void expectBoardWhole(const GameSession& session) {
+    const Board& board = session.board();
+    const bool sliding = session.playKind() == PlayKind::Sliding;
     std::set<int> labels;
-    int blanks = 0;
-    for (int r = 1; r <= game.GridRows; ++r)
-        for (int c = 1; c <= game.GridCols; ++c) {
-            const std::string& cell = game.Board[c][r];
-            if (cell == EmptyCell) {
-                ++blanks;
-                ASSERT_EQ(game.BlankCol, c);
-                ASSERT_EQ(game.BlankRow, r);
+    int empties = 0;
+    for (int row = 1; row <= board.rows(); ++row)
+        for (int column = 1; column <= board.columns(); ++column) {
+            const int label = board.label({column, row});
+            if (label == Board::EmptyCell) {
+                ++empties;
                 continue;
             }
-            const int k = std::stoi(cell);
-            ASSERT_TRUE(labels.insert(k).second) << "label " << k << " twice";
-            ASSERT_TRUE(game.Picture1[k].Visible);
-            ASSERT_EQ(game.Picture1[k].Left, 360 * game.Magnify * c);
-            ASSERT_EQ(game.Picture1[k].Top, 360 * game.Magnify * (r + 1));
+            ASSERT_TRUE(labels.insert(label).second) << "label " << label << " twice";
+            ASSERT_EQ(session.piecePlace(label), pieceBox({column, row}, session.magnification()));
+            ASSERT_FALSE(session.piecePicture(label).isNull());
         }
-    ASSERT_EQ(blanks, game.EmptySpaceMode ? 1 : 0);
-    ASSERT_EQ(static_cast<int>(labels.size()), game.CellCount - 1);
-    ASSERT_EQ(*labels.rbegin(), game.CellCount - 1);
-    int shown = 0;
-    for (const PieceBox& box : game.Picture1)
-        shown += box.Visible ? 1 : 0;
-    ASSERT_EQ(shown, game.CellCount - 1);
-    ASSERT_LE(game.MoveCount, MaxMoveCount);
+    const int pieces = board.size().cellCount() - (sliding ? 1 : 0);
+    ASSERT_EQ(empties, sliding ? 1 : 0);
+    ASSERT_EQ(static_cast<int>(labels.size()), pieces);
+    ASSERT_EQ(*labels.rbegin(), pieces);
+    ASSERT_LE(session.moveCount(), MaxMoveCount);
 }
-
-}  // namespace
 
 TEST(RandomPlay, BoardStaysWholeWhateverThePlayerDoes) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        LoadedGame g;
-        Game& game = g.game;
-        g.platform.seed = seed;
+        testing::TestSession t;
+        GameSession& session = t.session;
+        const MainWindowModel& window = session.window();
+        t.platform.seed = seed;
         std::mt19937 random(seed);
         auto pick = [&](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
         };
-        game.ai_NxN_Click(pick(3, 10));
+        session.chooseSize(pick(3, 10));
         for (int action = 0; action < 1500; ++action) {
             switch (pick(0, 19)) {
-            case 0: game.ai_NxN_Click(pick(3, 10)); break;
-            case 1: game.ai_empty_Click(); break;
-            case 2: pick(0, 1) ? game.ai_mag1_Click() : game.ai_mag2_Click(); break;
-            case 3: game.ai_speed_Click(pick(1, 4)); break;
-            case 4: game.ApplyCustomSize(pick(0, 7), pick(0, 7)); break;
+            case 0: session.chooseSize(pick(3, 10)); break;
+            case 1: session.toggleEmptySpace(); break;
+            case 2: session.chooseMagnification(pick(1, 2)); break;
+            case 3: session.chooseSpeed(pick(0, 3)); break;
+            case 4: session.applyCustomSize({pick(3, 10), pick(3, 10)}); break;
             case 5:
                 if (pick(0, 9) == 0)  // an order change closes play until the next deal
-                    (game.*std::array{&Game::ai_asc1_Click, &Game::ai_des1_Click,
-                                      &Game::ai_asc2_Click, &Game::ai_des2_Click}[pick(0, 3)])();
+                    session.chooseOrder(static_cast<GoalOrder>(pick(0, 3)));
                 break;
             case 6:
-                if (game.COMMAND2.Visible && game.COMMAND2.Enabled)
-                    game.COMMAND2_Click();
+                if (window.autoButton.visible && window.autoButton.enabled)
+                    session.toggleAutoPlay();
                 break;
-            case 7: game.Timer1_Timer(); break;
-            case 8: game.Timer3_Timer(); break;
+            case 7: session.splashTick(); break;
+            case 8: session.noticeTick(); break;
             case 9:
             case 10:
             case 11:
                 for (int tick = 0; tick < 20; ++tick)
-                    game.Timer2_Timer();
+                    session.autoPlayTick();
                 break;
             case 12:
-                if (game.Command3.Enabled && game.Command3.Visible)
-                    (game.*std::array{&Game::Command3_Click, &Game::Command4_Click,
-                                      &Game::Command5_Click, &Game::Command6_Click}[pick(0, 3)])();
-                break;
-            case 13: game.ArrowKey_Press(static_cast<Game::ArrowKey>(pick(0, 3))); break;
-            default: {
-                // A click on a piece the player can see.
-                const int k = pick(1, 100);
-                if (game.Picture1[k].Visible)
-                    game.Picture1_Click(static_cast<Integer>(k));
+            case 13: session.slidePiece(static_cast<Direction>(pick(0, 3))); break;
+            default: session.clickPiece(pick(1, 100)); break;
             }
-            }
-            ExpectBoardWhole(game);
+            expectBoardWhole(session);
             if (::testing::Test::HasFatalFailure())
                 return;
         }
     }
 }
+
+}  // namespace
+}  // namespace mosaic

@@ -10,7 +10,7 @@
 // the loader rejects, a swap-play game, a grid too small for auto play, or a
 // bad command line).
 
-#include "engine/game.h"
+#include "engine/session.h"
 #include "files/game_files.h"
 
 #include <QImage>
@@ -27,27 +27,27 @@ namespace {
 // slides are not shown and dialogs are cancelled.
 class HeadlessPlatform : public mosaic::Platform {
 public:
-    mosaic::MessageAnswer ShowMessage(const std::string& text, const std::string&,
+    mosaic::MessageAnswer showMessage(const std::string& text, const std::string&,
                                       mosaic::MessageIcon, mosaic::MessageButtons,
                                       mosaic::MessageAnswer defaultButton) override {
         lastMessage = text;
         return defaultButton;
     }
-    void AnimationStep(int, int, int) override {}
-    std::uint32_t ClockSeed() override { return 1; }
-    std::optional<std::string> ShowFileDialog(mosaic::FileDialogKind, const std::string&) override {
+    void slideFrame(int, int) override {}
+    std::uint32_t clockSeed() override { return 1; }
+    std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
         return std::nullopt;
     }
 
     std::string lastMessage;
 };
 
-int Usage() {
+int usage() {
     std::fputs("usage: mosaic-autoplay GAME.tsq [--max-ticks N]\n", stderr);
     return 2;
 }
 
-std::optional<long> ParseCount(std::string_view text) {
+std::optional<long> parseCount(std::string_view text) {
     long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0)
@@ -63,67 +63,62 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--max-ticks") {
-            if (i + 1 >= argc || !(maxTicks = ParseCount(argv[++i])))
-                return Usage();
+            if (i + 1 >= argc || !(maxTicks = parseCount(argv[++i])))
+                return usage();
         } else if (!path && !arg.starts_with("--")) {
             path = std::string(arg);
         } else {
-            return Usage();
+            return usage();
         }
     }
     if (!path)
-        return Usage();
+        return usage();
 
     HeadlessPlatform platform;
-    mosaic::Game game(platform);
     // Pieces are cut from a plain picture of the default picture's size; the
     // picture plays no part in the moves.
     QImage picture(287, 185, QImage::Format_RGB32);
     picture.fill(Qt::gray);
-    game.Form_Load(picture, QImage());
+    mosaic::GameSession session(platform, picture, QImage());
 
-    // Load Game, without its dialog.
-    game.GameFileName = *path;
-    mosaic::LoadGameFile(game);
-    if (game.GameFileError) {
+    if (!mosaic::openGameFile(session, *path)) {
         const std::string reason =
             platform.lastMessage.empty() ? "the file was rejected" : platform.lastMessage;
         std::fprintf(stderr, "%s: %s\n", path->c_str(), reason.c_str());
         return 2;
     }
-    game.BuildBoard();
-    if (!game.EmptySpaceMode) {
+    if (session.playKind() != mosaic::PlayKind::Sliding) {
         std::fprintf(stderr, "%s: a swap-play game has no automatic player\n", path->c_str());
         return 2;
     }
-    if (!game.AutoPlayPossible()) {
+    if (!session.autoPlayPossible()) {
         std::fprintf(stderr, "%s: the automatic player needs a grid of at least 3 x 3\n",
                      path->c_str());
         return 2;
     }
 
-    const long cols = game.GridCols;
-    const long rows = game.GridRows;
+    const long cols = session.board().columns();
+    const long rows = session.board().rows();
     const long limit = maxTicks ? *maxTicks : 50 * cols * cols * rows * rows;
-
-    game.COMMAND2_Click();
+    session.toggleAutoPlay();
     long ticks = 0;
     long moves = 0;
-    while (ticks < limit && !game.Solved && !game.ManualMode) {
-        const mosaic::Integer fromBlankCol = game.BlankCol;
-        const mosaic::Integer fromBlankRow = game.BlankRow;
-        game.Timer2_Timer();
+    bool solved = false;  // as the last tick found the board
+    while (ticks < limit && !solved && session.window().autoPlayTimer.running) {
+        const mosaic::Cell empty = session.board().emptyCell();
+        session.autoPlayTick();
         ++ticks;
-        if (game.MoveMade) {
+        const mosaic::Cell emptyAfter = session.board().emptyCell();
+        if (!(emptyAfter == empty)) {
             // One move a tick: the piece left the new empty cell for the old one.
             ++moves;
-            std::printf("TICK %ld MOVE %s %d,%d -> %d,%d\n", ticks,
-                        game.Board[fromBlankCol][fromBlankRow].c_str(), game.BlankCol,
-                        game.BlankRow, fromBlankCol, fromBlankRow);
+            std::printf("TICK %ld MOVE %d %d,%d -> %d,%d\n", ticks, session.board().label(empty),
+                        emptyAfter.column, emptyAfter.row, empty.column, empty.row);
         } else {
             std::printf("TICK %ld NONE\n", ticks);
         }
+        solved = session.board() == session.goal();
     }
-    std::printf("%s ticks=%ld moves=%ld\n", game.Solved ? "SOLVED" : "UNSOLVED", ticks, moves);
-    return game.Solved ? 0 : 1;
+    std::printf("%s ticks=%ld moves=%ld\n", solved ? "SOLVED" : "UNSOLVED", ticks, moves);
+    return solved ? 0 : 1;
 }

@@ -1,6 +1,6 @@
-#include "ui/about.h"
+#include "ui/about_window.h"
 
-#include "engine/controls.h"
+#include "engine/window_model.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -14,10 +14,10 @@
 
 namespace {
 
-using mosaic::Pixels;
+using mosaic::twipsToPixels;
 
-void SetPlace(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+void setPlace(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
 const QString ProgramName = QStringLiteral("Mosaic Rush");
@@ -32,7 +32,7 @@ constexpr std::array<unsigned char, 23> ScrambledAddress = {
     0x66, 0x58, 0x5c, 0x37, 0x07, 0xf8, 0xd4, 0xe0, 0x84, 0x7a, 0x42,
 };
 
-QString ContactAddress() {
+QString contactAddress() {
     QByteArray address;
     address.reserve(ScrambledAddress.size());
     for (std::size_t i = 0; i < ScrambledAddress.size(); ++i) {
@@ -47,7 +47,7 @@ QString ContactAddress() {
 }
 
 // A read-only text box that blends into the window.
-QLineEdit* NewTextLine(QWidget* parent, const QString& name, const QString& text) {
+QLineEdit* newTextLine(QWidget* parent, const QString& name, const QString& text) {
     auto* line = new QLineEdit(text, parent);
     line->setObjectName(name);
     line->setReadOnly(true);
@@ -62,7 +62,7 @@ QLineEdit* NewTextLine(QWidget* parent, const QString& name, const QString& text
 
 // The boxes are laid out for a small font. A box too narrow for its text
 // widens about its own centre, as far as the window allows.
-void WidenToFit(QWidget* box, int textWidth, int margins) {
+void widenToFit(QWidget* box, int textWidth, int margins) {
     const int needed = textWidth + margins;
     if (needed <= box->width())
         return;
@@ -80,76 +80,76 @@ constexpr int TextMargins = 10;
 
 }  // namespace
 
-ABOUT::ABOUT(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ABOUT"));
+    setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(QStringLiteral("About"));
-    setFixedSize(Pixels(4275), Pixels(4830));
+    setFixedSize(twipsToPixels(4275), twipsToPixels(4830));
 
-    Text6 = new QPlainTextEdit(this);
-    Text6->setObjectName(QStringLiteral("Text6"));
-    Text6->setReadOnly(true);
-    Text6->setFrameShape(QFrame::NoFrame);
-    Text6->setFocusPolicy(Qt::ClickFocus);
-    Text6->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text6->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QPalette palette = Text6->palette();
+    nameText_ = new QPlainTextEdit(this);
+    nameText_->setObjectName(QStringLiteral("nameText"));
+    nameText_->setReadOnly(true);
+    nameText_->setFrameShape(QFrame::NoFrame);
+    nameText_->setFocusPolicy(Qt::ClickFocus);
+    nameText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nameText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nameText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPalette palette = nameText_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    Text6->setPalette(palette);
-    SetPlace(Text6, 360, 120, 3615, 735);
+    nameText_->setPalette(palette);
+    setPlace(nameText_, 360, 120, 3615, 735);
     // The name is indented with spaces to stand about centred over the web line.
-    const QFontMetrics metrics(Text6->font());
+    const QFontMetrics metrics(nameText_->font());
     const int indent =
         (metrics.horizontalAdvance(WebLine) - metrics.horizontalAdvance(ProgramName)) / 2 /
         qMax(1, metrics.horizontalAdvance(QLatin1Char(' ')));
-    Text6->setPlainText(QString(qMax(1, indent), QLatin1Char(' ')) + ProgramName +
+    nameText_->setPlainText(QString(qMax(1, indent), QLatin1Char(' ')) + ProgramName +
                         QLatin1Char('\n') + WebLine);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/about-logo.png")));
-    SetPlace(Image1, 840, 720, 2700, 1740);
+    logo_ = new QLabel(this);
+    logo_->setObjectName(QStringLiteral("logo"));
+    logo_->setPixmap(QPixmap(QStringLiteral(":/about-logo.png")));
+    setPlace(logo_, 840, 720, 2700, 1740);
 
-    Text1 = NewTextLine(this, QStringLiteral("Text1"), CreditsLine);
-    SetPlace(Text1, 840, 2520, 2895, 285);
-    Text2 = NewTextLine(this, QStringLiteral("Text2"), ContactPrefix);
-    SetPlace(Text2, 1080, 2760, 2175, 285);
-    Text3 = NewTextLine(this, QStringLiteral("Text3"), QString());
-    SetPlace(Text3, 1680, 3120, 915, 285);
-    Text4 = NewTextLine(this, QStringLiteral("Text4"), QString());
-    SetPlace(Text4, 1680, 3480, 915, 285);
-    Text5 = NewTextLine(this, QStringLiteral("Text5"), QString());
-    SetPlace(Text5, 1680, 3840, 915, 285);
-    for (QLineEdit* empty : {Text3, Text4, Text5})
+    creditsLine_ = newTextLine(this, QStringLiteral("creditsLine"), CreditsLine);
+    setPlace(creditsLine_, 840, 2520, 2895, 285);
+    contactLine_ = newTextLine(this, QStringLiteral("contactLine"), ContactPrefix);
+    setPlace(contactLine_, 1080, 2760, 2175, 285);
+    spareLines_[0] = newTextLine(this, QStringLiteral("spareLine1"), QString());
+    setPlace(spareLines_[0], 1680, 3120, 915, 285);
+    spareLines_[1] = newTextLine(this, QStringLiteral("spareLine2"), QString());
+    setPlace(spareLines_[1], 1680, 3480, 915, 285);
+    spareLines_[2] = newTextLine(this, QStringLiteral("spareLine3"), QString());
+    setPlace(spareLines_[2], 1680, 3840, 915, 285);
+    for (QLineEdit* empty : spareLines_)
         empty->setFocusPolicy(Qt::NoFocus);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    QFont buttonFont = Command1->font();
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    QFont buttonFont = okButton_->font();
     buttonFont.setPointSizeF(9.75);
     buttonFont.setBold(true);
-    Command1->setFont(buttonFont);
-    Command1->setAutoDefault(true);
-    SetPlace(Command1, 1800, 4320, 615, 375);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    Command1->setFocus();
+    okButton_->setFont(buttonFont);
+    okButton_->setAutoDefault(true);
+    setPlace(okButton_, 1800, 4320, 615, 375);
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::close);
+    okButton_->setFocus();
 
-    Form_Load();
+    finishTexts();
 }
 
-void ABOUT::Form_Load() {
+void AboutWindow::finishTexts() {
     // Complete the contact line, unless it already is.
-    const QString address = ContactAddress();
-    if (Text2->text() != ContactPrefix + address)
-        Text2->setText(Text2->text() + address);
+    const QString address = contactAddress();
+    if (contactLine_->text() != ContactPrefix + address)
+        contactLine_->setText(contactLine_->text() + address);
 
-    for (QLineEdit* line : {Text1, Text2})
-        WidenToFit(line, line->fontMetrics().horizontalAdvance(line->text()), LineMargins);
+    for (QLineEdit* line : {creditsLine_, contactLine_})
+        widenToFit(line, line->fontMetrics().horizontalAdvance(line->text()), LineMargins);
     int widest = 0;
-    for (const QString& line : Text6->toPlainText().split(QLatin1Char('\n')))
-        widest = qMax(widest, Text6->fontMetrics().horizontalAdvance(line));
-    WidenToFit(Text6, widest, TextMargins);
+    for (const QString& line : nameText_->toPlainText().split(QLatin1Char('\n')))
+        widest = qMax(widest, nameText_->fontMetrics().horizontalAdvance(line));
+    widenToFit(nameText_, widest, TextMargins);
 }

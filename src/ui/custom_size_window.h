@@ -11,19 +11,19 @@ class QLabel;
 class QPushButton;
 
 namespace mosaic {
-class Game;
+class GameSession;
 }
 
-// Form1 shows this window and then disables itself; the window enables the
+// The main window shows this window and then disables itself; the window enables the
 // main window again when it closes, by GO or from its title bar. It is a
 // top-level window of its own rather than a child of the main window, since a
 // child would be disabled together with it; it stays above the main window as
 // its transient window. Deleted on closing, so each opening loads it afresh.
-class Form2 : public QWidget {
+class CustomSizeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    Form2(mosaic::Game& game, QWidget* mainWindow);
+    CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWindow);
 
 signals:
     // GO has dealt a new game at the chosen size.
@@ -34,14 +34,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
-    void Command1_Click();
+    void fillLists();
+    void onGoClicked();
 
-    mosaic::Game& m_game;
-    QPointer<QWidget> m_mainWindow;
+    mosaic::GameSession& session_;
+    QPointer<QWidget> mainWindow_;
 
-    QComboBox* Combo1;  // columns
-    QLabel* Label1;
-    QComboBox* Combo2;  // rows
-    QPushButton* Command1;
+    QComboBox* columnsList_;
+    QLabel* timesLabel_;  // "X" between the lists
+    QComboBox* rowsList_;
+    QPushButton* goButton_;
 };

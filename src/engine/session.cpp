@@ -1,0 +1,461 @@
+#include "engine/session.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mosaic {
+
+QImage cutPiece(const QImage& picture, GridSize grid, int label, Size size) {
+    if (size.width <= 0 || size.height <= 0 || grid.columns <= 0 || grid.rows <= 0)
+        return {};
+    const int cellWidth = picture.width() / grid.columns;
+    const int cellHeight = picture.height() / grid.rows;
+    const int x = ((label - 1) % grid.columns) * cellWidth;
+    const int y = ((label - 1) / grid.columns) * cellHeight;
+    const QImage clip =
+        cellWidth > 0 && cellHeight > 0 ? picture.copy(x, y, cellWidth, cellHeight) : QImage();
+    if (clip.isNull()) {
+        QImage blank(size.width, size.height, QImage::Format_ARGB32_Premultiplied);
+        blank.fill(Qt::transparent);
+        return blank;
+    }
+    return clip.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+GameSession::GameSession(Platform& platform, QImage defaultPicture, QImage splashPicture)
+    : platform_(platform),
+      random_([&platform] { return platform.clockSeed(); }),
+      window_(designWindowModel()),
+      board_(GridSize{3, 3}),
+      goal_(GridSize{3, 3}),
+      defaultPicture_(std::move(defaultPicture)),
+      splashPicture_(std::move(splashPicture)),
+      sourcePicture_(defaultPicture_) {}
+
+bool GameSession::autoPlayPossible() const {
+    // The automatic player is made for grids of at least 3 x 3.
+    return board_.columns() >= 3 && board_.rows() >= 3;
+}
+
+const QImage& GameSession::piecePicture(int label) const {
+    static const QImage none;
+    return label >= 1 && label <= MaxLabel ? pieces_[static_cast<std::size_t>(label)] : none;
+}
+
+Rect GameSession::piecePlace(int label) const {
+    int dx = 0;
+    int dy = 0;
+    for (const PieceOffset& offset : slidingPieces_)
+        if (offset.label == label) {
+            dx = offset.dxTwips;
+            dy = offset.dyTwips;
+        }
+    const Cell cell = board_.find(label).value_or(Cell{});
+    return pieceBoxMoved(cell, magnification_, dx, dy);
+}
+
+// ---- Building a board ----------------------------------------------------------
+
+void GameSession::rebuild(GridSize grid, bool keepArrangement) {
+    resetWindow(grid, keepArrangement);
+    dealOrRecut(keepArrangement);
+    buildBoard(keepArrangement);
+}
+
+void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
+    // In swap play the hidden "L" button still opens play for board clicks.
+    if (play_ == PlayKind::Swap && !keepArrangement)
+        window_.leftButton.enabled = true;
+    window_.boardShown = false;
+    window_.pieceToolTip = play_ == PlayKind::Sliding ? SlidingHint : SwapHint;
+    if (!keepArrangement) {
+        board_ = Board(grid);
+        moveCount_ = 0;
+    }
+    window_.autoButton.visible = false;
+    window_.autoButton.caption = AutoText;
+    manual_ = true;
+    window_.windowSize = mainWindowSize(grid, magnification_);
+}
+
+void GameSession::dealOrRecut(bool keepArrangement) {
+    window_.sizeCaption.visible = false;
+    hidePlayControls();
+    if (!keepArrangement) {
+        goal_ = goalBoard(order_, play_, board_.size());
+        board_ = dealBoard(goal_, play_, random_);
+        // A pick left over from the last game may lie outside the new grid.
+        swapPick_.reset();
+        gameDealt_ = true;
+    }
+    cutPieces();
+}
+
+void GameSession::cutPieces() {
+    pieces_ = {};
+    const Size size = piecePictureSize(magnification_);
+    for (int row = 1; row <= board_.rows(); ++row)
+        for (int column = 1; column <= board_.columns(); ++column)
+            if (const int label = board_.label({column, row}); label != Board::EmptyCell)
+                pieces_[static_cast<std::size_t>(label)] =
+                    cutPiece(sourcePicture_, board_.size(), label, size);
+}
+
+void GameSession::buildBoard(bool keepArrangement) {
+    window_.menus.saveGame.enabled = true;
+    showMoveCount();
+    autoPlayer_.reset();
+
+    const ControlPlaces places = controlPlaces(board_.size(), magnification_);
+    window_.autoButton.place = places.autoButton;
+    window_.leftButton.place = places.leftButton;
+    window_.rightButton.place = places.rightButton;
+    window_.upButton.place = places.upButton;
+    window_.downButton.place = places.downButton;
+    window_.sizeCaption.place = places.sizeCaption;
+    window_.movesCaption.place = places.movesCaption;
+    window_.moveCounter.place = places.moveCounter;
+    window_.sizeCaption.caption =
+        std::to_string(board_.columns()) + " X " + std::to_string(board_.rows());
+
+    showMoveButtons(keepArrangement);
+    enableMenus();
+    window_.boardShown = true;
+    if (play_ == PlayKind::Sliding)
+        showSlidingControls();
+}
+
+void GameSession::showMoveButtons(bool keepArrangement) {
+    // A kept arrangement keeps play as open or closed as it was.
+    if (play_ != PlayKind::Sliding || keepArrangement)
+        return;
+    for (Control* button : {&window_.leftButton, &window_.rightButton, &window_.upButton,
+                            &window_.downButton}) {
+        button->enabled = true;
+        button->visible = true;
+    }
+    if (autoPlayPossible()) {
+        window_.autoButton.enabled = true;
+        window_.autoButton.visible = true;
+    }
+}
+
+void GameSession::showSlidingControls() {
+    window_.sizeCaption.visible = true;
+    if (autoPlayPossible())
+        window_.autoButton.visible = true;
+    for (Control* control : {&window_.leftButton, &window_.rightButton, &window_.upButton,
+                             &window_.downButton, &window_.movesCaption, &window_.moveCounter})
+        control->visible = true;
+}
+
+void GameSession::hidePlayControls() {
+    for (Control* control :
+         {&window_.autoButton, &window_.leftButton, &window_.rightButton, &window_.upButton,
+          &window_.downButton, &window_.movesCaption, &window_.moveCounter})
+        control->visible = false;
+}
+
+void GameSession::disableArrowButtons() {
+    for (Control* button : {&window_.leftButton, &window_.rightButton, &window_.upButton,
+                            &window_.downButton})
+        button->enabled = false;
+}
+
+namespace {
+
+std::vector<MenuItem*> menusClosedDuringAutoPlay(MainMenus& menus) {
+    std::vector<MenuItem*> items = {&menus.emptySpace, &menus.viewImage,        &menus.magnify1,
+                                    &menus.magnify2,   &menus.loadGame,         &menus.about,
+                                    &menus.customSize, &menus.rowsAscending,    &menus.rowsDescending,
+                                    &menus.columnsAscending, &menus.columnsDescending};
+    for (MenuItem& item : menus.speeds)
+        items.push_back(&item);
+    for (MenuItem& item : menus.sizes)
+        items.push_back(&item);
+    return items;
+}
+
+}  // namespace
+
+void GameSession::enableMenus() {
+    // Save Game is not among them: it opens with a board.
+    for (MenuItem* item : menusClosedDuringAutoPlay(window_.menus))
+        item->enabled = true;
+}
+
+void GameSession::setOrderChecks(std::optional<GoalOrder> checked) {
+    MainMenus& menus = window_.menus;
+    menus.rowsAscending.checked = checked == GoalOrder::RowsAscending;
+    menus.rowsDescending.checked = checked == GoalOrder::RowsDescending;
+    menus.columnsAscending.checked = checked == GoalOrder::ColumnsAscending;
+    menus.columnsDescending.checked = checked == GoalOrder::ColumnsDescending;
+}
+
+// ---- Menu commands ---------------------------------------------------------------
+
+void GameSession::chooseSize(int side) {
+    rebuild({side, side}, false);
+}
+
+void GameSession::applyCustomSize(GridSize grid) {
+    rebuild(grid, false);
+}
+
+void GameSession::toggleEmptySpace() {
+    if (window_.menus.emptySpace.checked) {
+        window_.menus.emptySpace.checked = false;
+        play_ = PlayKind::Swap;
+        hidePlayControls();
+        rebuild(board_.size(), false);
+    } else {
+        play_ = PlayKind::Sliding;
+        rebuild(board_.size(), false);
+        window_.menus.emptySpace.checked = true;
+    }
+}
+
+void GameSession::chooseMagnification(int magnification) {
+    magnification_ = magnification;
+    window_.menus.magnify1.checked = magnification == 1;
+    window_.menus.magnify2.checked = magnification == 2;
+    // Before the first game there is nothing to redraw: only the window is
+    // sized.
+    if (gameDealt_)
+        rebuild(board_.size(), true);
+    else
+        resetWindow(board_.size(), true);
+}
+
+void GameSession::chooseSpeed(int index) {
+    speed_ = SpeedSettings[static_cast<std::size_t>(index)];
+    for (std::size_t i = 0; i < window_.menus.speeds.size(); ++i)
+        window_.menus.speeds[i].checked = static_cast<int>(i) == index;
+}
+
+void GameSession::chooseOrder(GoalOrder order) {
+    // The new order takes effect with the next deal; this game's play closes.
+    order_ = order;
+    window_.autoButton.enabled = false;
+    disableArrowButtons();
+    setOrderChecks(order);
+    window_.menus.saveGame.enabled = false;
+}
+
+void GameSession::toggleAutoPlay() {
+    const int interval = static_cast<int>(std::lround(360.0 / speed_));
+    if (manual_) {
+        disableArrowButtons();
+        for (MenuItem* item : menusClosedDuringAutoPlay(window_.menus))
+            item->enabled = false;
+        window_.menus.saveGame.enabled = false;
+        manual_ = false;
+        window_.autoPlayTimer = {true, interval};
+        window_.autoButton.caption = ManualText;
+    } else {
+        manual_ = true;
+        window_.autoPlayTimer.running = false;
+        window_.autoButton.caption = AutoText;
+        window_.menus.saveGame.enabled = true;
+        showMoveButtons(false);
+        enableMenus();
+    }
+}
+
+// ---- Files ---------------------------------------------------------------------
+
+void GameSession::openSavedGame(const Board& board, int moveCount, std::optional<GoalOrder> order,
+                                PlayKind play) {
+    resetWindow(board.size(), false);
+    moveCount_ = moveCount;
+    board_ = board;
+    setOrderChecks(order);
+    if (order)
+        order_ = *order;
+    play_ = play;
+    window_.menus.emptySpace.checked = play == PlayKind::Sliding;
+    goal_ = goalBoard(order_, play_, board_.size());
+    magnification_ = 1;
+    window_.menus.magnify1.checked = true;
+    window_.menus.magnify2.checked = false;
+    rebuild(board_.size(), true);
+    // The loaded game is the player's to play, even when the game before it
+    // was completed or its order changed, which had closed play; and a pick
+    // left from that game's swap play may lie outside the new grid.
+    swapPick_.reset();
+    gameDealt_ = true;
+    buildBoard(false);
+    if (play_ == PlayKind::Swap)
+        window_.leftButton.enabled = true;
+}
+
+void GameSession::setSourcePicture(const QImage& picture) {
+    sourcePicture_ = picture.isNull() ? defaultPicture_ : picture;
+}
+
+// ---- Timers --------------------------------------------------------------------
+
+void GameSession::splashTick() {
+    ++splashTicks_;
+    if (splashTicks_ == 4) {
+        window_.splashTimer.running = false;
+        window_.splash.visible = false;
+    }
+}
+
+void GameSession::noticeTick() {
+    ++noticeTicks_;
+    if (noticeTicks_ > 2) {
+        window_.pieceCorrectNotice.visible = false;
+        noticeTicks_ = 0;
+        window_.noticeTimer.running = false;
+    }
+}
+
+void GameSession::autoPlayTick() {
+    if (manual_ || !autoPlayPossible())
+        return;
+    Board next = board_;
+    const AutoPlayer::StepResult result = autoPlayer_.step(next, goal_, moveCount_);
+    if (result.slide) {
+        const Slide slide = *result.slide;
+        animate(slide.from, slide.to.column - slide.from.column, slide.to.row - slide.from.row);
+        commitSlide(slide);
+    }
+    if (checkSolved()) {
+        showCompletedMessage("Auto Play", MessageIcon::Information);
+        return;
+    }
+    if (result.givesUp)
+        toggleAutoPlay();
+}
+
+// ---- Player moves --------------------------------------------------------------
+
+void GameSession::clickPiece(int label) {
+    const std::optional<Cell> found = board_.find(label);
+    if (!playOpen() || !found || label == Board::EmptyCell)
+        return;
+    const Cell cell = *found;
+    if (play_ == PlayKind::Swap) {
+        pickForSwap(cell);
+        return;
+    }
+    // A piece in the empty cell's row or column: the piece next to the empty
+    // cell on that side moves.
+    const Cell empty = board_.emptyCell();
+    if (cell.column > empty.column && cell.row == empty.row)
+        slidePiece(Direction::Left);
+    else if (cell.column < empty.column && cell.row == empty.row)
+        slidePiece(Direction::Right);
+    else if (cell.row > empty.row && cell.column == empty.column)
+        slidePiece(Direction::Up);
+    else if (cell.row < empty.row && cell.column == empty.column)
+        slidePiece(Direction::Down);
+}
+
+void GameSession::slidePiece(Direction way) {
+    if (play_ != PlayKind::Sliding || !playOpen())
+        return;
+    autoPlayer_.reset();
+    const Direction from = way == Direction::Left    ? Direction::Right
+                           : way == Direction::Right ? Direction::Left
+                           : way == Direction::Up    ? Direction::Down
+                                                     : Direction::Up;
+    const Cell empty = board_.emptyCell();
+    const Cell piece = neighbour(empty, from);
+    if (!board_.contains(piece))
+        return;
+    animate(piece, empty.column - piece.column, empty.row - piece.row);
+    commitSlide({piece, empty});
+    if (checkSolved())
+        showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+}
+
+void GameSession::pickForSwap(Cell cell) {
+    const bool inPlace = goal_.label(cell) == board_.label(cell);
+    if (!swapPick_) {
+        // Only a misplaced piece can be picked.
+        if (inPlace)
+            showPieceCorrectNotice();
+        else
+            swapPick_ = cell;
+        return;
+    }
+    const Cell first = *swapPick_;
+    swapPick_.reset();
+    if (inPlace) {
+        showPieceCorrectNotice();
+        return;
+    }
+    autoPlayer_.reset();
+    // Each piece goes across, then up or down, to the other's cell.
+    const int dx = cell.column - first.column;
+    const int dy = cell.row - first.row;
+    animate(first, dx, 0);
+    animate(cell, -dx, 0);
+    animate(first, 0, dy);
+    animate(cell, 0, -dy);
+    board_.swap(first, cell);
+    slidingPieces_.clear();
+    if (checkSolved())
+        showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+}
+
+void GameSession::showPieceCorrectNotice() {
+    window_.pieceCorrectNotice.visible = true;
+    window_.noticeTimer.running = true;
+}
+
+void GameSession::animate(Cell piece, int dxCells, int dyCells) {
+    // A slide goes along one axis: across when the columns differ, else up or
+    // down. The board keeps the piece in its cell until the slide is made.
+    const int label = board_.label(piece);
+    if (label == Board::EmptyCell)
+        return;
+    auto offset = std::find_if(slidingPieces_.begin(), slidingPieces_.end(),
+                               [label](const PieceOffset& o) { return o.label == label; });
+    if (offset == slidingPieces_.end())
+        offset = slidingPieces_.insert(slidingPieces_.end(), PieceOffset{label, 0, 0});
+    const int steps = slideSteps(speed_, magnification_);
+    const int stepTwips = slideStepTwips(speed_);
+    for (int step = 1; step <= steps; ++step) {
+        if (dxCells != 0 || dyCells == 0)
+            offset->dxTwips += dxCells * stepTwips;
+        else
+            offset->dyTwips += dyCells * stepTwips;
+        platform_.slideFrame(step, steps);
+    }
+}
+
+void GameSession::commitSlide(Slide slide) {
+    board_.slide(slide.from, slide.to);
+    slidingPieces_.clear();
+    if (moveCount_ < MaxMoveCount)
+        ++moveCount_;
+    showMoveCount();
+}
+
+bool GameSession::checkSolved() {
+    if (!(board_ == goal_))
+        return false;
+    // A solved board closes play and stops the automatic player.
+    window_.autoButton.enabled = false;
+    disableArrowButtons();
+    window_.autoPlayTimer.running = false;
+    window_.menus.saveGame.enabled = false;
+    enableMenus();
+    return true;
+}
+
+void GameSession::showCompletedMessage(const std::string& title, MessageIcon icon) {
+    platform_.showMessage("Completed", title, icon, MessageButtons::Ok, MessageAnswer::Ok);
+}
+
+void GameSession::showMoveCount() {
+    window_.moveCounter.caption = std::to_string(moveCount_);
+}
+
+}  // namespace mosaic

@@ -1,0 +1,139 @@
+#pragma once
+
+// One game session: the board and its goal, the automatic player, the
+// pictures of the pieces and the window model, tied together. The windows
+// report what the player does (a click, a key, a menu command, a timer tick)
+// and then show the window model; messages, slides and dialogs go through the
+// platform.
+
+#include "engine/auto_player.h"
+#include "engine/board.h"
+#include "engine/deal.h"
+#include "engine/goal.h"
+#include "engine/platform.h"
+#include "engine/window_model.h"
+
+#include <QImage>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mosaic {
+
+// The speeds of the automatic player and of slides, slowest first.
+constexpr std::array<int, 4> SpeedSettings = {4, 15, 30, 45};
+
+// A piece cut from the source picture: the picture cell at reading position
+// `label` of a grid, stretched to `size`. Cell sizes in the picture are
+// truncated; a picture too small to cut gives a blank piece.
+QImage cutPiece(const QImage& picture, GridSize grid, int label, Size size);
+
+class GameSession {
+public:
+    GameSession(Platform& platform, QImage defaultPicture, QImage splashPicture);
+
+    // ---- What the windows show --------------------------------------------
+    const MainWindowModel& window() const { return window_; }
+    const Board& board() const { return board_; }
+    const Board& goal() const { return goal_; }
+    GoalOrder order() const { return order_; }
+    PlayKind playKind() const { return play_; }
+    int magnification() const { return magnification_; }
+    int moveCount() const { return moveCount_; }
+    int speedSetting() const { return speed_; }
+    bool playOpen() const { return window_.leftButton.enabled; }
+    bool autoPlayPossible() const;
+    bool gameDealt() const { return gameDealt_; }
+    const QImage& splashPicture() const { return splashPicture_; }
+    const QImage& sourcePicture() const { return sourcePicture_; }
+    const QImage& defaultPicture() const { return defaultPicture_; }
+    // The picture and place of a piece on the board, as a slide under way
+    // moves it; a null picture for a label with no piece.
+    const QImage& piecePicture(int label) const;
+    Rect piecePlace(int label) const;
+
+    // ---- What the player does -------------------------------------------------
+    void clickPiece(int label);
+    // The piece next to the empty cell on the far side moves this way into
+    // it: Left takes the piece right of the empty cell (the "L" button and the
+    // left arrow key).
+    void slidePiece(Direction way);
+    void toggleAutoPlay();  // AUTO / MANUAL
+    void chooseSize(int side);
+    void applyCustomSize(GridSize grid);
+    void toggleEmptySpace();
+    void chooseMagnification(int magnification);
+    void chooseSpeed(int index);  // 0..3, slowest first
+    void chooseOrder(GoalOrder order);
+
+    // ---- Timers -------------------------------------------------------------
+    void splashTick();
+    void autoPlayTick();
+    void noticeTick();
+
+    // ---- Files ----------------------------------------------------------------
+    // A saved game becomes the game in progress and opens play; an unknown
+    // order keeps the current one with no Order item checked.
+    void openSavedGame(const Board& board, int moveCount, std::optional<GoalOrder> order,
+                       PlayKind play);
+    // The picture the next board is cut from; a null picture brings back the
+    // default one.
+    void setSourcePicture(const QImage& picture);
+
+    Platform& platform() { return platform_; }
+
+private:
+    void rebuild(GridSize grid, bool keepArrangement);
+    void resetWindow(GridSize grid, bool keepArrangement);
+    void dealOrRecut(bool keepArrangement);
+    void buildBoard(bool keepArrangement);
+    void cutPieces();
+    void showMoveButtons(bool keepArrangement);
+    void showSlidingControls();
+    void hidePlayControls();
+    void disableArrowButtons();
+    void enableMenus();
+    void setOrderChecks(std::optional<GoalOrder> checked);
+
+    void animate(Cell piece, int dxCells, int dyCells);
+    void commitSlide(Slide slide);
+    void pickForSwap(Cell cell);
+    void showPieceCorrectNotice();
+    bool checkSolved();
+    void showCompletedMessage(const std::string& title, MessageIcon icon);
+    void showMoveCount();
+
+    struct PieceOffset {
+        int label = Board::EmptyCell;
+        int dxTwips = 0;
+        int dyTwips = 0;
+    };
+
+    Platform& platform_;
+    DealRandom random_;
+    AutoPlayer autoPlayer_;
+    MainWindowModel window_;
+
+    Board board_;
+    Board goal_;
+    GoalOrder order_ = GoalOrder::RowsAscending;
+    PlayKind play_ = PlayKind::Sliding;
+    int magnification_ = 1;
+    int speed_ = SpeedSettings[0];
+    int moveCount_ = 0;
+    bool manual_ = true;
+    bool gameDealt_ = false;
+    std::optional<Cell> swapPick_;  // the first piece picked in swap play
+    int splashTicks_ = 0;
+    int noticeTicks_ = 0;
+
+    QImage defaultPicture_;
+    QImage splashPicture_;
+    QImage sourcePicture_;
+    std::array<QImage, MaxLabel + 1> pieces_;  // by label; 0 never has one
+    std::vector<PieceOffset> slidingPieces_;   // pieces away from their cell mid-slide
+};
+
+}  // namespace mosaic

@@ -1,0 +1,110 @@
+#include "engine/window_model.h"
+
+namespace mosaic {
+
+namespace {
+
+// The design unit: one cell of the board at X1 is 360 twips (24 pixels); a
+// piece box is 375 twips, so neighbouring boxes share their frame line.
+constexpr int CellTwips = 360;
+constexpr int PieceBoxTwips = 375;
+
+Rect pixelRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// Rounds x / 2 to a whole number, a half going to the even neighbour.
+int halfRoundedToEven(int x) {
+    const int half = x / 2;
+    if (x % 2 == 0)
+        return half;
+    return half % 2 == 0 ? half : half + 1;
+}
+
+}  // namespace
+
+ControlPlaces controlPlaces(GridSize grid, int magnification) {
+    const int M = magnification;
+    const int C = grid.columns;
+    const int R = grid.rows;
+    // (C + 1) / 2 and (R + 1) / 2 keep their half: x / 2 * 360 is x * 180.
+    const int besideBoard = CellTwips * M * C;
+    const int buttonsTop = (R + 1) * 180 * M;
+    ControlPlaces places;
+    places.autoButton = pixelRect((C + 1) * 180 * M, CellTwips * M * (R + 3), 1095, 375);
+    places.leftButton = pixelRect(besideBoard + 1080, buttonsTop + 360, 375, 375);
+    places.rightButton = pixelRect(besideBoard + 1800, buttonsTop + 360, 375, 375);
+    places.upButton = pixelRect(besideBoard + 1440, buttonsTop, 375, 375);
+    places.downButton = pixelRect(besideBoard + 1440, buttonsTop + 720, 375, 375);
+    places.sizeCaption =
+        pixelRect(CellTwips * M * halfRoundedToEven(C) + CellTwips * (M - 1), CellTwips * M, 1215, 285);
+    places.movesCaption = pixelRect(besideBoard + 1080, 100, 720, 255);
+    places.moveCounter = pixelRect(besideBoard + 1800, 100, 855, 285);
+    return places;
+}
+
+Size mainWindowSize(GridSize grid, int magnification) {
+    const int M = magnification;
+    return {twipsToPixels(CellTwips * M * grid.columns + 2880),
+            twipsToPixels(CellTwips * (M * grid.rows + 2 * M + 5))};
+}
+
+Size designClientSize() {
+    return {twipsToPixels(5760), twipsToPixels(3810)};
+}
+
+Rect pieceBox(Cell cell, int magnification) {
+    return pieceBoxMoved(cell, magnification, 0, 0);
+}
+
+Rect pieceBoxMoved(Cell cell, int magnification, int dxTwips, int dyTwips) {
+    const int M = magnification;
+    return pixelRect(CellTwips * cell.column * M + dxTwips, CellTwips * (cell.row + 1) * M + dyTwips,
+                     PieceBoxTwips * M, PieceBoxTwips * M);
+}
+
+Size piecePictureSize(int magnification) {
+    const int side = twipsToPixels(PieceBoxTwips * magnification) - 2 * PieceFramePixels;
+    return {side, side};
+}
+
+int slideStepTwips(int speedSetting) {
+    return speedSetting;
+}
+
+int slideSteps(int speedSetting, int magnification) {
+    return CellTwips * magnification / speedSetting;
+}
+
+MainWindowModel designWindowModel() {
+    MainWindowModel window;
+    const auto control = [](const std::string& caption, Rect place) {
+        Control result;
+        result.caption = caption;
+        result.place = place;
+        return result;
+    };
+    window.workingNotice = control(WorkingText, pixelRect(1920, 1320, 1815, 375));
+    window.pieceCorrectNotice = control(PieceCorrectText, pixelRect(0, 0, 2415, 375));
+    window.moveCounter = control("", pixelRect(0, 0, 855, 285));
+    window.sizeCaption = control("", pixelRect(0, 0, 1215, 285));
+    window.movesCaption = control(MovesText, pixelRect(0, 0, 720, 255));
+    window.leftButton = control("L", pixelRect(0, 0, 375, 375));
+    window.rightButton = control("R", pixelRect(0, 0, 375, 375));
+    window.upButton = control("U", pixelRect(0, 0, 375, 375));
+    window.downButton = control("D", pixelRect(0, 0, 375, 375));
+    window.autoButton = control(ManualText, pixelRect(0, 0, 1095, 375));
+    window.splash = control("", pixelRect(720, 480, 4305, 2775));
+    window.splash.visible = true;
+    window.pieceToolTip = SlidingHint;
+    window.splashTimer = {true, 500};
+    window.noticeTimer = {false, 500};
+    window.menus.saveGame.enabled = false;
+    window.menus.emptySpace.checked = true;
+    window.menus.magnify1.checked = true;
+    window.menus.speeds[0].checked = true;
+    window.menus.rowsAscending.checked = true;
+    return window;
+}
+
+}  // namespace mosaic

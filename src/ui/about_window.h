@@ -1,0 +1,31 @@
+#pragma once
+
+// The About window: the program's name, logo, credits and contact lines.
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Modeless; deleted on closing. Touches nothing of the game.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+
+private:
+    // Completes the contact line and widens the lines that need it.
+    void finishTexts();
+
+    QPlainTextEdit* nameText_;  // the program's name over its web line
+    QLabel* logo_;
+    QLineEdit* creditsLine_;
+    QLineEdit* contactLine_;
+    std::array<QLineEdit*, 3> spareLines_;  // empty, as designed
+    QPushButton* okButton_;
+};

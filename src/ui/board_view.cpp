@@ -1,0 +1,100 @@
+#include "ui/board_view.h"
+
+#include "engine/session.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace mosaic {
+
+namespace {
+
+constexpr QColor FrameColour(0, 0, 64);
+
+QRect toQRect(const Rect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+}  // namespace
+
+BoardView::BoardView(const GameSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("boardView"));
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+std::vector<int> BoardView::labelsOnBoard() const {
+    std::vector<int> labels;
+    if (!session_.window().boardShown)
+        return labels;
+    const Board& board = session_.board();
+    for (int row = 1; row <= board.rows(); ++row)
+        for (int column = 1; column <= board.columns(); ++column)
+            if (const int label = board.label({column, row}); label != Board::EmptyCell)
+                labels.push_back(label);
+    std::sort(labels.begin(), labels.end());
+    return labels;
+}
+
+QRect BoardView::pieceRect(int label) const {
+    const std::vector<int> labels = labelsOnBoard();
+    if (!std::binary_search(labels.begin(), labels.end(), label))
+        return {};
+    return toQRect(session_.piecePlace(label));
+}
+
+int BoardView::pieceAt(QPoint point) const {
+    const std::vector<int> labels = labelsOnBoard();
+    for (auto label = labels.rbegin(); label != labels.rend(); ++label)
+        if (toQRect(session_.piecePlace(*label)).contains(point))
+            return *label;
+    return 0;
+}
+
+bool BoardView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (pieceAt(help->pos()) != 0)
+            QToolTip::showText(help->globalPos(), QString::fromStdString(session_.window().pieceToolTip),
+                               this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor background = palette().color(QPalette::Active, QPalette::Base);
+    for (const int label : labelsOnBoard()) {
+        const QRect box = toQRect(session_.piecePlace(label));
+        // A one-pixel frame; the picture fills the inside from its top left.
+        painter.fillRect(box, FrameColour);
+        const QRect inside = box.adjusted(PieceFramePixels, PieceFramePixels, -PieceFramePixels,
+                                          -PieceFramePixels);
+        painter.fillRect(inside, background);
+        painter.drawImage(inside.topLeft(), session_.piecePicture(label));
+    }
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    pressedLabel_ = event->button() == Qt::LeftButton ? pieceAt(event->position().toPoint()) : 0;
+    QWidget::mousePressEvent(event);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    // A click: pressed and released on the same piece.
+    const int label = pressedLabel_;
+    pressedLabel_ = 0;
+    if (event->button() == Qt::LeftButton && label != 0 &&
+        pieceRect(label).contains(event->position().toPoint()))
+        emit pieceClicked(label);
+    QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace mosaic

@@ -1,0 +1,42 @@
+#pragma once
+
+// The board: one widget that paints every piece where the session places
+// it, slides included, and reports clicks on pieces.
+
+#include <QWidget>
+
+namespace mosaic {
+
+class GameSession;
+
+class BoardView : public QWidget {
+    Q_OBJECT
+
+public:
+    BoardView(const GameSession& session, QWidget* parent);
+
+    // The piece box of a label on the board, frame included; an empty rect
+    // for a label that is not on the board.
+    QRect pieceRect(int label) const;
+    // The topmost piece at a point, or 0 when there is none.
+    int pieceAt(QPoint point) const;
+
+signals:
+    void pieceClicked(int label);
+
+protected:
+    bool event(QEvent* event) override;  // tool tips over the pieces
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // The labels on the board, lowest first: higher labels are painted over
+    // lower ones where their frames meet.
+    std::vector<int> labelsOnBoard() const;
+
+    const GameSession& session_;
+    int pressedLabel_ = 0;
+};
+
+}  // namespace mosaic

@@ -1,0 +1,445 @@
+#include "ui/main_window.h"
+
+#include "files/game_files.h"
+#include "ui/about_window.h"
+#include "ui/board_view.h"
+#include "ui/custom_size_window.h"
+#include "ui/picture_viewer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+#include <chrono>
+
+namespace mosaic {
+
+namespace {
+
+constexpr QColor DarkBlue(0, 0, 192);
+constexpr QColor LightGrey(192, 192, 192);
+constexpr QColor LightBlue(192, 192, 255);
+constexpr QColor LightYellow(255, 255, 128);
+constexpr QColor Red(255, 0, 0);
+
+// A screen frame: how often a sliding piece is painted.
+constexpr qint64 FrameNs = 16'000'000;
+
+QFont boldFont(double points) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
+void setColours(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, text);
+    for (auto role : {QPalette::Window, QPalette::Base})
+        palette.setColor(role, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const char* name, double points, const QColor& text,
+                       const QColor& background) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setFont(boldFont(points));
+    box->setFrame(false);
+    setColours(box, text, background);
+    box->hide();
+    return box;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, double points, const QColor& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(boldFont(points));
+    setColours(label, text, DarkBlue);
+    label->hide();
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(boldFont(9.75));
+    button->setFocusPolicy(Qt::NoFocus);  // the arrow keys belong to the board
+    button->hide();
+    return button;
+}
+
+// "Description (*.a)|*.a;*.b|..." as Qt's name filters.
+QStringList nameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const int bracket = description.lastIndexOf(QLatin1Char('('));
+        if (bracket >= 0)
+            description = description.left(bracket).trimmed();
+        const QString patterns = parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' '));
+        filters << (description.isEmpty() ? QStringLiteral("(%1)").arg(patterns)
+                                          : QStringLiteral("%1 (%2)").arg(description, patterns));
+    }
+    return filters;
+}
+
+QRect toQRect(const Rect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+void showTimer(QTimer& timer, const Timer& model) {
+    if (!model.running || model.intervalMs <= 0) {
+        if (timer.isActive())
+            timer.stop();
+        return;
+    }
+    if (!timer.isActive() || timer.interval() != model.intervalMs)
+        timer.start(model.intervalMs);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      session_(*this, QImage(QStringLiteral(":/default.jpg")), QImage(QStringLiteral(":/splash.png"))) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Mosaic Rush"));
+    setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setColours(client_, LightGrey, DarkBlue);
+    setCentralWidget(client_);
+
+    createControls();
+    createMenus();
+
+    connect(&splashTimer_, &QTimer::timeout, this, [this] { handle([this] { session_.splashTick(); }); });
+    connect(&autoPlayTimer_, &QTimer::timeout, this,
+            [this] { handle([this] { session_.autoPlayTick(); }); });
+    connect(&noticeTimer_, &QTimer::timeout, this, [this] { handle([this] { session_.noticeTick(); }); });
+    autoPlayTimer_.setTimerType(Qt::PreciseTimer);
+
+    splash_->setPixmap(QPixmap::fromImage(session_.splashPicture()));
+    showSession();
+}
+
+MainWindow::~MainWindow() {
+    // The other windows show the session, which goes with this window.
+    delete viewer_.data();
+    delete customSize_.data();
+    delete about_.data();
+}
+
+void MainWindow::createControls() {
+    boardView_ = new BoardView(session_, client_);
+    connect(boardView_, &BoardView::pieceClicked, this,
+            [this](int label) { handle([this, label] { session_.clickPiece(label); }); });
+
+    workingNotice_ = makeTextBox(client_, "workingNotice", 13.5, Red, LightBlue);
+    moveCounter_ = makeTextBox(client_, "moveCounter", 8.25, LightGrey, DarkBlue);
+    pieceCorrectNotice_ = makeTextBox(client_, "pieceCorrectNotice", 13.5, Red, LightBlue);
+    sizeCaption_ = makeLabel(client_, "sizeCaption", 9.75, LightYellow);
+    movesCaption_ = makeLabel(client_, "movesCaption", 8.25, LightGrey);
+    splash_ = new QLabel(client_);
+    splash_->setObjectName(QStringLiteral("splash"));
+
+    const std::pair<QPushButton**, Direction> arrows[] = {{&leftButton_, Direction::Left},
+                                                          {&rightButton_, Direction::Right},
+                                                          {&upButton_, Direction::Up},
+                                                          {&downButton_, Direction::Down}};
+    const char* names[] = {"leftButton", "rightButton", "upButton", "downButton"};
+    for (int i = 0; i < 4; ++i) {
+        const auto [button, way] = arrows[i];
+        *button = makeButton(client_, names[i]);
+        connect(*button, &QPushButton::clicked, this,
+                [this, way] { handle([this, way] { session_.slidePiece(way); }); });
+    }
+    autoButton_ = makeButton(client_, "autoButton");
+    connect(autoButton_, &QPushButton::clicked, this,
+            [this] { handle([this] { session_.toggleAutoPlay(); }); });
+
+    // The notices lie above the board.
+    pieceCorrectNotice_->raise();
+    workingNotice_->raise();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption,
+                               const MenuItem* item, std::function<void()> command) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this,
+            [this, command = std::move(command)] { handle(command); });
+    if (item)
+        modelActions_.emplace_back(action, item);
+    return action;
+}
+
+void MainWindow::createMenus() {
+    const MainMenus& menus = session_.window().menus;
+    const auto named = [](QMenu* menu, const char* name) {
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+
+    QMenu* file = named(menuBar()->addMenu(tr("&File")), "fileMenu");
+    addAction(file, "loadGameAction", tr("&Load Game"), &menus.loadGame, [this] { loadGame(session_); });
+    addAction(file, "saveGameAction", tr("&Save Game"), &menus.saveGame, [this] { saveGame(session_); });
+    addAction(file, "importImageAction", tr("&Import Image"), nullptr,
+              [this] { importImage(session_); });
+    addAction(file, "aboutAction", tr("&About"), &menus.about, [this] { openAbout(); });
+    addAction(file, "exitAction", tr("e&Xit"), nullptr, [this] { close(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* type = named(menuBar()->addMenu(tr("&Type")), "typeMenu");
+    addAction(type, "emptySpaceAction", tr("Empty Space"), &menus.emptySpace, [this] {
+        session_.toggleEmptySpace();
+    })->setCheckable(true);
+    addAction(type, "customSizeAction", tr("Custom"), &menus.customSize, [this] { openCustomSize(); });
+    for (int side = 3; side <= MaxGridSide; ++side) {
+        const QByteArray name = QStringLiteral("size%1Action").arg(side).toLatin1();
+        addAction(type, name.constData(), tr("%1 X %1").arg(side), &menus.sizes[std::size_t(side - 3)],
+                  [this, side] { session_.chooseSize(side); });
+    }
+
+    QAction* view = menuBar()->addAction(tr("&View Image"));
+    view->setObjectName(QStringLiteral("viewImageAction"));
+    connect(view, &QAction::triggered, this, [this] { handle([this] { openViewer(); }); });
+    modelActions_.emplace_back(view, &menus.viewImage);
+
+    QMenu* magnify = named(menuBar()->addMenu(tr("&Magnify")), "magnifyMenu");
+    addAction(magnify, "magnify1Action", tr("X1"), &menus.magnify1, [this] {
+        session_.chooseMagnification(1);
+    })->setCheckable(true);
+    addAction(magnify, "magnify2Action", tr("X2"), &menus.magnify2, [this] {
+        session_.chooseMagnification(2);
+    })->setCheckable(true);
+
+    QMenu* speed = named(menuBar()->addMenu(tr("&Speed")), "speedMenu");
+    const char* speedNames[] = {"speedHalfAction", "speed1Action", "speed2Action", "speed4Action"};
+    const QString speedCaptions[] = {tr("X 0.5"), tr("X 1"), tr("X 2"), tr("X 4")};
+    for (int i = 0; i < 4; ++i)
+        addAction(speed, speedNames[i], speedCaptions[i], &menus.speeds[std::size_t(i)],
+                  [this, i] { session_.chooseSpeed(i); })
+            ->setCheckable(true);
+
+    QMenu* order = named(menuBar()->addMenu(tr("&Order")), "orderMenu");
+    QMenu* rows = named(order->addMenu(tr("Horiz")), "rowsMenu");
+    QMenu* columns = named(order->addMenu(tr("Vert")), "columnsMenu");
+    struct OrderItem {
+        QMenu* menu;
+        const char* name;
+        QString caption;
+        const MenuItem* item;
+        GoalOrder order;
+    };
+    const OrderItem orderItems[] = {
+        {rows, "rowsAscendingAction", tr("Ascend"), &menus.rowsAscending, GoalOrder::RowsAscending},
+        {rows, "rowsDescendingAction", tr("Descend"), &menus.rowsDescending, GoalOrder::RowsDescending},
+        {columns, "columnsAscendingAction", tr("Ascend"), &menus.columnsAscending,
+         GoalOrder::ColumnsAscending},
+        {columns, "columnsDescendingAction", tr("Descend"), &menus.columnsDescending,
+         GoalOrder::ColumnsDescending}};
+    for (const OrderItem& entry : orderItems)
+        addAction(entry.menu, entry.name, entry.caption, entry.item,
+                  [this, order = entry.order] { session_.chooseOrder(order); })
+            ->setCheckable(true);
+}
+
+void MainWindow::showControl(QWidget* widget, const Control& control) {
+    const QRect geometry = toQRect(control.place);
+    if (widget->geometry() != geometry)
+        widget->setGeometry(geometry);
+    if (widget->isHidden() == control.visible)
+        widget->setVisible(control.visible);
+    if (widget->isEnabled() != control.enabled)
+        widget->setEnabled(control.enabled);
+}
+
+template <typename Widget>
+void MainWindow::showCaptioned(Widget* widget, const Control& control) {
+    const QString text = QString::fromStdString(control.caption);
+    if (widget->text() != text)
+        widget->setText(text);
+    showControl(widget, control);
+}
+
+void MainWindow::showSession() {
+    const MainWindowModel& model = session_.window();
+    QSize size;
+    if (model.windowSize) {
+        size = QSize(model.windowSize->width, model.windowSize->height);
+    } else {
+        const Size client = designClientSize();
+        size = QSize(client.width, client.height + menuBar()->sizeHint().height());
+    }
+    if (this->size() != size || minimumSize() != size)
+        setFixedSize(size);
+
+    // The board covers the client area, whose own size follows the window's
+    // only once the resize is handled.
+    if (boardView_->geometry() != QRect(QPoint(0, 0), size))
+        boardView_->setGeometry(QRect(QPoint(0, 0), size));
+    boardView_->update();
+
+    showCaptioned(workingNotice_, model.workingNotice);
+    showCaptioned(moveCounter_, model.moveCounter);
+    showCaptioned(pieceCorrectNotice_, model.pieceCorrectNotice);
+    showCaptioned(sizeCaption_, model.sizeCaption);
+    showCaptioned(movesCaption_, model.movesCaption);
+    showCaptioned(leftButton_, model.leftButton);
+    showCaptioned(rightButton_, model.rightButton);
+    showCaptioned(upButton_, model.upButton);
+    showCaptioned(downButton_, model.downButton);
+    showCaptioned(autoButton_, model.autoButton);
+    showControl(splash_, model.splash);
+
+    for (auto [action, item] : modelActions_) {
+        if (action->isEnabled() != item->enabled)
+            action->setEnabled(item->enabled);
+        if (action->isCheckable() && action->isChecked() != item->checked)
+            action->setChecked(item->checked);
+    }
+
+    showTimer(splashTimer_, model.splashTimer);
+    showTimer(autoPlayTimer_, model.autoPlayTimer);
+    showTimer(noticeTimer_, model.noticeTimer);
+}
+
+MessageAnswer MainWindow::showMessage(const std::string& text, const std::string& title,
+                                      MessageIcon icon, MessageButtons buttons,
+                                      MessageAnswer defaultButton) {
+    // The box waits in an event loop of its own: first show what the event
+    // has done so far, and stop the timers it has stopped.
+    showSession();
+    QMessageBox box(this);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    switch (icon) {
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(defaultButton == MessageAnswer::Yes ? QMessageBox::Yes
+                                                                 : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes)
+        return MessageAnswer::Yes;
+    if (answer == QMessageBox::No)
+        return MessageAnswer::No;
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+void MainWindow::slideFrame(int step, int steps) {
+    // One step a millisecond; the board is painted once a screen frame. No
+    // events are handled meanwhile: input waits until the slide ends.
+    if (step == 1) {
+        slideClock_.start();
+        lastPaintNs_ = -FrameNs;
+    }
+    const qint64 now = slideClock_.nsecsElapsed();
+    if (isVisible() && (now - lastPaintNs_ >= FrameNs || step == steps)) {
+        boardView_->repaint();
+        lastPaintNs_ = slideClock_.nsecsElapsed();
+    }
+    const qint64 due = qint64(step) * 1'000'000;
+    const qint64 wait = due - slideClock_.nsecsElapsed();
+    if (wait > 0 && isVisible())
+        QThread::usleep(static_cast<unsigned long>(wait / 1000));
+}
+
+std::uint32_t MainWindow::clockSeed() {
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+    return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+}
+
+std::optional<std::string> MainWindow::chooseFile(FileDialogKind kind, const std::string& filter) {
+    showSession();
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(nameFilters(filter));
+    if (kind == FileDialogKind::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);  // the game checks that it exists
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Save Game asks its own question before replacing a file, and
+        // Import Image only reads the file.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void MainWindow::openCustomSize() {
+    customSize_ = new CustomSizeWindow(session_, this);
+    connect(customSize_, &CustomSizeWindow::sizeApplied, this, &MainWindow::showSession);
+    customSize_->show();
+    setEnabled(false);
+}
+
+void MainWindow::openViewer() {
+    if (viewer_ && viewer_->isVisible()) {
+        viewer_->fillPicture();
+    } else {
+        viewer_ = new PictureViewer(session_);
+    }
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
+void MainWindow::openAbout() {
+    about_ = new AboutWindow();
+    about_->show();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The other windows go with the main window, so that the program ends.
+    for (QWidget* window : {static_cast<QWidget*>(viewer_.data()),
+                            static_cast<QWidget*>(customSize_.data()),
+                            static_cast<QWidget*>(about_.data())})
+        if (window)
+            window->close();
+    splashTimer_.stop();
+    autoPlayTimer_.stop();
+    noticeTimer_.stop();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // The arrow keys stand for the "L", "R", "U" and "D" buttons.
+    std::optional<Direction> way;
+    switch (event->key()) {
+    case Qt::Key_Left: way = Direction::Left; break;
+    case Qt::Key_Right: way = Direction::Right; break;
+    case Qt::Key_Up: way = Direction::Up; break;
+    case Qt::Key_Down: way = Direction::Down; break;
+    default: QMainWindow::keyPressEvent(event); return;
+    }
+    handle([this, way] { session_.slidePiece(*way); });
+    event->accept();
+}
+
+}  // namespace mosaic

@@ -1,0 +1,100 @@
+#pragma once
+
+// The main window: a view of the game session. Every event is handed to the
+// session, and afterwards the session's window model is copied onto the
+// widgets, menus and timers.
+
+#include "engine/session.h"
+#include "ui/about_window.h"
+#include "ui/custom_size_window.h"
+#include "ui/picture_viewer.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace mosaic {
+
+class BoardView;
+
+class MainWindow : public QMainWindow, public Platform {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameSession& session() { return session_; }
+    BoardView* boardView() const { return boardView_; }
+    PictureViewer* viewer() const { return viewer_; }
+
+    // Copies the window model onto the widgets, menus and timers.
+    void showSession();
+
+    // Platform
+    MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                              MessageButtons buttons, MessageAnswer defaultButton) override;
+    void slideFrame(int step, int steps) override;
+    std::uint32_t clockSeed() override;
+    std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& filter) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Runs one event of the session, then shows its effects.
+    void handle(const std::function<void()>& event) {
+        event();
+        showSession();
+    }
+
+    void createControls();
+    void createMenus();
+    QAction* addAction(QMenu* menu, const char* name, const QString& caption, const MenuItem* item,
+                       std::function<void()> command);
+    void showControl(QWidget* widget, const Control& control);
+    template <typename Widget>
+    void showCaptioned(Widget* widget, const Control& control);
+
+    void openCustomSize();
+    void openViewer();
+    void openAbout();
+
+    GameSession session_;
+    QWidget* client_ = nullptr;
+    BoardView* boardView_ = nullptr;
+    QLineEdit* workingNotice_ = nullptr;
+    QLineEdit* moveCounter_ = nullptr;
+    QLineEdit* pieceCorrectNotice_ = nullptr;
+    QLabel* sizeCaption_ = nullptr;
+    QLabel* movesCaption_ = nullptr;
+    QLabel* splash_ = nullptr;
+    QPushButton* leftButton_ = nullptr;
+    QPushButton* rightButton_ = nullptr;
+    QPushButton* upButton_ = nullptr;
+    QPushButton* downButton_ = nullptr;
+    QPushButton* autoButton_ = nullptr;
+    QTimer splashTimer_, autoPlayTimer_, noticeTimer_;
+    // Each action that the model enables or checks, with its model item.
+    std::vector<std::pair<QAction*, const MenuItem*>> modelActions_;
+
+    QPointer<PictureViewer> viewer_;
+    QPointer<CustomSizeWindow> customSize_;
+    QPointer<AboutWindow> about_;
+
+    // Pacing of the slide under way.
+    QElapsedTimer slideClock_;
+    qint64 lastPaintNs_ = 0;
+};
+
+}  // namespace mosaic

@@ -1,0 +1,311 @@
+// The game session: the window model it keeps, the moves it makes and the
+// messages it shows, on a recording platform.
+
+#include "engine/test_session.h"
+
+#include <gtest/gtest.h>
+
+namespace mosaic {
+
+void PrintTo(const Rect& r, std::ostream* out) {
+    *out << "(" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << ")";
+}
+
+namespace {
+
+using testing::boardOf;
+using testing::TestSession;
+
+// Every control's place beside the board, as the window showed it when the
+// layout was first checked by eye.
+struct LayoutCase {
+    GridSize grid;
+    int magnification;
+    Size window;
+    Rect autoButton, leftButton, rightButton, upButton, downButton;
+    Rect sizeCaption, movesCaption, moveCounter;
+    Rect topLeftPiece, lastColumnPiece;  // cells (1, 1) and (columns, rows - 1)
+};
+
+const LayoutCase layoutCases[] = {
+    {{3, 3}, 1, {264, 240}, {48, 144, 73, 25}, {144, 72, 25, 25}, {192, 72, 25, 25},
+     {168, 48, 25, 25}, {168, 96, 25, 25}, {48, 24, 81, 19}, {144, 7, 48, 17}, {192, 7, 57, 19},
+     {24, 48, 25, 25}, {72, 72, 25, 25}},
+    {{10, 10}, 2, {672, 696}, {264, 624, 73, 25}, {552, 288, 25, 25}, {600, 288, 25, 25},
+     {576, 264, 25, 25}, {576, 312, 25, 25}, {264, 48, 81, 19}, {552, 7, 48, 17},
+     {600, 7, 57, 19}, {48, 96, 50, 50}, {480, 480, 50, 50}},
+    {{4, 3}, 1, {288, 240}, {60, 144, 73, 25}, {168, 72, 25, 25}, {216, 72, 25, 25},
+     {192, 48, 25, 25}, {192, 96, 25, 25}, {48, 24, 81, 19}, {168, 7, 48, 17}, {216, 7, 57, 19},
+     {24, 48, 25, 25}, {96, 72, 25, 25}},
+    {{5, 7}, 2, {432, 552}, {144, 480, 73, 25}, {312, 216, 25, 25}, {360, 216, 25, 25},
+     {336, 192, 25, 25}, {336, 240, 25, 25}, {120, 48, 81, 19}, {312, 7, 48, 17},
+     {360, 7, 57, 19}, {48, 96, 50, 50}, {240, 336, 50, 50}},
+};
+
+TEST(Session, PlacesEveryControlForGridAndMagnification) {
+    for (const LayoutCase& c : layoutCases) {
+        SCOPED_TRACE(std::to_string(c.grid.columns) + " x " + std::to_string(c.grid.rows) + " X" +
+                     std::to_string(c.magnification));
+        TestSession t;
+        t.session.chooseMagnification(c.magnification);
+        t.session.applyCustomSize(c.grid);
+        const MainWindowModel& w = t.session.window();
+        EXPECT_EQ(w.windowSize, c.window);
+        EXPECT_EQ(w.autoButton.place, c.autoButton);
+        EXPECT_EQ(w.leftButton.place, c.leftButton);
+        EXPECT_EQ(w.rightButton.place, c.rightButton);
+        EXPECT_EQ(w.upButton.place, c.upButton);
+        EXPECT_EQ(w.downButton.place, c.downButton);
+        EXPECT_EQ(w.sizeCaption.place, c.sizeCaption);
+        EXPECT_EQ(w.movesCaption.place, c.movesCaption);
+        EXPECT_EQ(w.moveCounter.place, c.moveCounter);
+        EXPECT_EQ(w.workingNotice.place, (Rect{128, 88, 121, 25}));
+        EXPECT_EQ(w.pieceCorrectNotice.place, (Rect{0, 0, 161, 25}));
+        const Board& board = t.session.board();
+        EXPECT_EQ(t.session.piecePlace(board.label({1, 1})), c.topLeftPiece);
+        EXPECT_EQ(t.session.piecePlace(board.label({c.grid.columns, c.grid.rows - 1})),
+                  c.lastColumnPiece);
+        EXPECT_EQ(w.sizeCaption.caption,
+                  std::to_string(c.grid.columns) + " X " + std::to_string(c.grid.rows));
+    }
+}
+
+TEST(Session, StartsWithTheSplashAndNoBoard) {
+    TestSession t;
+    const MainWindowModel& w = t.session.window();
+    EXPECT_FALSE(w.windowSize.has_value());
+    EXPECT_FALSE(w.boardShown);
+    EXPECT_FALSE(w.menus.saveGame.enabled);
+    EXPECT_TRUE(w.menus.emptySpace.checked && w.menus.magnify1.checked &&
+                w.menus.speeds[0].checked && w.menus.rowsAscending.checked);
+    for (const Control* control : {&w.leftButton, &w.autoButton, &w.moveCounter, &w.sizeCaption})
+        EXPECT_FALSE(control->visible);
+    // The splash goes at the fourth tick of its timer.
+    EXPECT_EQ(w.splash.place, (Rect{48, 32, 287, 185}));
+    for (int tick = 1; tick <= 4; ++tick) {
+        EXPECT_TRUE(w.splash.visible && w.splashTimer.running) << tick;
+        t.session.splashTick();
+    }
+    EXPECT_FALSE(w.splash.visible || w.splashTimer.running);
+    // A magnification before the first game only sizes the window.
+    t.session.chooseMagnification(2);
+    EXPECT_EQ(w.windowSize, (Size{336, 360}));
+    EXPECT_FALSE(w.boardShown || t.session.gameDealt());
+}
+
+// A picture of one flat colour per cell of a grid, cell (c, r) coloured by
+// its reading position.
+QImage flatCellPicture(GridSize grid, int cellWidth, int cellHeight) {
+    QImage picture(grid.columns * cellWidth, grid.rows * cellHeight, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const int position = (y / cellHeight) * grid.columns + x / cellWidth + 1;
+            picture.setPixelColor(x, y, QColor(position * 2, 255 - position * 2, position % 7 * 30));
+        }
+    return picture;
+}
+
+TEST(Session, CutsEachPieceFromItsOwnCellOfThePicture) {
+    for (const GridSize grid : {GridSize{4, 3}, GridSize{3, 5}, GridSize{10, 7}}) {
+        TestSession t;
+        t.session.setSourcePicture(flatCellPicture(grid, 20, 12));
+        t.session.applyCustomSize(grid);
+        for (int label = 1; label < grid.cellCount(); ++label) {
+            const QImage& piece = t.session.piecePicture(label);
+            ASSERT_EQ(piece.size(), QSize(23, 23));
+            EXPECT_EQ(piece.pixelColor(11, 11),
+                      QColor(label * 2, 255 - label * 2, label % 7 * 30))
+                << grid.columns << " x " << grid.rows << " label " << label;
+        }
+    }
+    // A picture as wide as the size limit allows still has room for a piece.
+    const QImage wide(3 * 32768 + 3, 1, QImage::Format_Grayscale8);
+    QImage filled = wide;
+    filled.fill(200);
+    EXPECT_EQ(cutPiece(filled, {3, 1}, 3, {23, 23}).pixelColor(5, 5), QColor(200, 200, 200));
+    // One too small to cut gives a blank piece.
+    EXPECT_EQ(cutPiece(QImage(2, 2, QImage::Format_RGB32), {3, 3}, 1, {23, 23}).pixelColor(5, 5).alpha(), 0);
+}
+
+// A sliding game one move from solved: the empty cell beside 8.
+void openNearlySolved(GameSession& session, int moveCount = 0) {
+    session.openSavedGame(boardOf({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}}), moveCount,
+                          GoalOrder::RowsAscending, PlayKind::Sliding);
+}
+
+TEST(Session, ClicksAndDirectionsSlideTheNeighbourOfTheEmptyCell) {
+    TestSession t;
+    t.session.openSavedGame(boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}}), 0, GoalOrder::RowsAscending,
+                            PlayKind::Sliding);
+    struct Case {
+        std::function<void(GameSession&)> act;
+        Board expected;
+    };
+    const Case cases[] = {
+        {[](GameSession& s) { s.clickPiece(1); }, boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.clickPiece(2); }, boardOf({{1, 0, 3}, {4, 2, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.slidePiece(Direction::Up); }, boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.clickPiece(4); }, boardOf({{1, 2, 3}, {0, 4, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.slidePiece(Direction::Right); }, boardOf({{1, 2, 3}, {0, 4, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.slidePiece(Direction::Left); }, boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.clickPiece(7); }, boardOf({{1, 2, 3}, {4, 7, 5}, {6, 0, 8}})},
+        {[](GameSession& s) { s.slidePiece(Direction::Down); }, boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
+    };
+    int moves = 0;
+    for (const Case& c : cases) {
+        const Board before = t.session.board();
+        c.act(t.session);
+        EXPECT_EQ(t.session.board(), c.expected) << "after move " << moves;
+        moves += t.session.board() == before ? 0 : 1;
+        EXPECT_EQ(t.session.window().moveCounter.caption, std::to_string(moves));
+    }
+    EXPECT_GT(t.platform.slideFrames, 0);
+    EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST(Session, CompletingTheBoardClosesPlayAndCongratulates) {
+    TestSession t;
+    openNearlySolved(t.session, MaxMoveCount);
+    t.session.slidePiece(Direction::Left);
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].text, "Completed");
+    EXPECT_EQ(t.platform.messages[0].title, "Congratulations");
+    EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Exclamation);
+    const MainWindowModel& w = t.session.window();
+    EXPECT_FALSE(t.session.playOpen() || w.autoButton.enabled || w.menus.saveGame.enabled);
+    EXPECT_TRUE(w.menus.loadGame.enabled && w.menus.rowsAscending.enabled);
+    // The counter stops at the most a saved game holds.
+    EXPECT_EQ(t.session.moveCount(), MaxMoveCount);
+    t.session.clickPiece(6);
+    EXPECT_EQ(t.session.board(), t.session.goal());
+}
+
+TEST(Session, SwapPlayTradesTwoMisplacedPieces) {
+    TestSession t;
+    t.session.toggleEmptySpace();
+    t.session.openSavedGame(boardOf({{2, 1, 3}, {4, 5, 6}, {7, 9, 8}}), 0, GoalOrder::RowsAscending,
+                            PlayKind::Swap);
+    const MainWindowModel& w = t.session.window();
+    EXPECT_EQ(w.pieceToolTip, SwapHint);
+    // A piece in its place says so, for three ticks of the notice timer.
+    t.session.clickPiece(5);
+    EXPECT_TRUE(w.pieceCorrectNotice.visible && w.noticeTimer.running);
+    for (int tick = 0; tick < 3; ++tick)
+        t.session.noticeTick();
+    EXPECT_FALSE(w.pieceCorrectNotice.visible || w.noticeTimer.running);
+    t.session.clickPiece(2);
+    t.session.clickPiece(1);
+    EXPECT_EQ(t.session.board(), boardOf({{1, 2, 3}, {4, 5, 6}, {7, 9, 8}}));
+    EXPECT_EQ(t.session.moveCount(), 0);  // swaps are not counted
+    t.session.clickPiece(9);
+    t.session.clickPiece(8);
+    EXPECT_EQ(t.session.board(), t.session.goal());
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].title, "Congratulations");
+}
+
+TEST(Session, AnOrderChangeClosesPlayUntilTheNextDeal) {
+    for (const PlayKind play : {PlayKind::Sliding, PlayKind::Swap}) {
+        TestSession t;
+        if (play == PlayKind::Swap)
+            t.session.toggleEmptySpace();
+        t.session.chooseSize(4);
+        t.session.chooseOrder(GoalOrder::ColumnsDescending);
+        const MainWindowModel& w = t.session.window();
+        EXPECT_TRUE(w.menus.columnsDescending.checked);
+        EXPECT_FALSE(w.menus.rowsAscending.checked || w.menus.saveGame.enabled);
+        // A magnification keeps the board, and keeps play closed.
+        const Board before = t.session.board();
+        t.session.chooseMagnification(2);
+        EXPECT_EQ(t.session.board(), before);
+        EXPECT_FALSE(t.session.playOpen());
+        t.session.clickPiece(before.label({1, 1}));
+        t.session.clickPiece(before.label({2, 1}));
+        t.session.slidePiece(Direction::Down);
+        EXPECT_EQ(t.session.board(), before);
+        // The next deal follows the new order and opens play.
+        t.session.chooseSize(3);
+        EXPECT_EQ(t.session.goal(), goalBoard(GoalOrder::ColumnsDescending, play, {3, 3}));
+        EXPECT_TRUE(t.session.playOpen());
+    }
+}
+
+TEST(Session, MagnificationKeepsTheGameAndCutsThePiecesAgain) {
+    TestSession t;
+    t.session.chooseSize(5);
+    t.session.slidePiece(Direction::Down);
+    const Board board = t.session.board();
+    t.session.chooseMagnification(2);
+    EXPECT_EQ(t.session.board(), board);
+    EXPECT_EQ(t.session.moveCount(), 1);
+    EXPECT_EQ(t.session.piecePicture(board.label({1, 1})).size(), QSize(48, 48));
+    EXPECT_TRUE(t.session.window().menus.magnify2.checked && !t.session.window().menus.magnify1.checked);
+}
+
+TEST(Session, AutoPlaySolvesInFrontOfThePlayerAndCanBeStopped) {
+    const int intervals[] = {90, 24, 12, 8};
+    for (int speed = 0; speed < 4; ++speed) {
+        TestSession t;
+        t.session.chooseSpeed(speed);
+        t.session.chooseSize(3);
+        const MainWindowModel& w = t.session.window();
+        t.session.toggleAutoPlay();
+        EXPECT_EQ(w.autoButton.caption, ManualText);
+        EXPECT_TRUE(w.autoPlayTimer.running);
+        EXPECT_EQ(w.autoPlayTimer.intervalMs, intervals[speed]);
+        EXPECT_FALSE(w.leftButton.enabled || w.menus.saveGame.enabled || w.menus.loadGame.enabled ||
+                     w.menus.sizes[0].enabled || w.menus.rowsDescending.enabled);
+        if (speed == 1) {  // MANUAL gives the board back
+            t.session.toggleAutoPlay();
+            EXPECT_EQ(w.autoButton.caption, AutoText);
+            EXPECT_TRUE(w.leftButton.enabled && w.menus.saveGame.enabled && w.menus.sizes[0].enabled);
+            continue;
+        }
+        for (int tick = 0; tick < 500 && w.autoPlayTimer.running; ++tick)
+            t.session.autoPlayTick();
+        EXPECT_EQ(t.session.board(), t.session.goal());
+        ASSERT_EQ(t.platform.messages.size(), 1u);
+        EXPECT_EQ(t.platform.messages[0].title, "Auto Play");
+        EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Information);
+        EXPECT_FALSE(w.autoButton.enabled);
+    }
+}
+
+TEST(Session, AutoPlayGivesBackABoardItCannotSolve) {
+    TestSession t;
+    t.session.openSavedGame(boardOf({{2, 1, 3}, {4, 5, 6}, {7, 8, 0}}), 0, GoalOrder::RowsAscending,
+                            PlayKind::Sliding);
+    t.session.toggleAutoPlay();
+    int ticks = 0;
+    while (t.session.window().autoPlayTimer.running && ticks < 1000) {
+        t.session.autoPlayTick();
+        ++ticks;
+    }
+    EXPECT_LT(ticks, 1000);
+    EXPECT_EQ(t.session.window().autoButton.caption, AutoText);
+    EXPECT_TRUE(t.session.playOpen());
+    EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST(Session, ALoadedGameOpensPlayAtX1WhateverCameBefore) {
+    TestSession t;
+    t.session.chooseMagnification(2);
+    openNearlySolved(t.session);
+    t.session.slidePiece(Direction::Left);  // completed: play closed
+    t.session.chooseOrder(GoalOrder::RowsDescending);
+    t.session.openSavedGame(boardOf({{4, 3, 2, 1}, {8, 7, 6, 5}, {0, 11, 10, 9}}), 17, std::nullopt,
+                            PlayKind::Sliding);
+    const MainWindowModel& w = t.session.window();
+    EXPECT_TRUE(t.session.playOpen() && w.autoButton.enabled && w.menus.saveGame.enabled);
+    EXPECT_EQ(t.session.magnification(), 1);
+    EXPECT_TRUE(w.menus.magnify1.checked);
+    // An unknown order keeps the current one, with no Order item checked.
+    EXPECT_EQ(t.session.order(), GoalOrder::RowsDescending);
+    EXPECT_FALSE(w.menus.rowsAscending.checked || w.menus.rowsDescending.checked ||
+                 w.menus.columnsAscending.checked || w.menus.columnsDescending.checked);
+    EXPECT_EQ(w.moveCounter.caption, "17");
+    EXPECT_EQ(w.sizeCaption.caption, "4 X 3");
+}
+
+}  // namespace
+}  // namespace mosaic

@@ -1,0 +1,74 @@
+#pragma once
+
+// A game session on a recording platform, for tests.
+
+#include "engine/session.h"
+
+#include <QImage>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mosaic::testing {
+
+// Records what the game asks of the platform and answers from a script.
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        std::string text, title;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                              MessageButtons buttons, MessageAnswer defaultButton) override {
+        messages.push_back({text, title, icon, buttons});
+        if (answers.empty())
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : defaultButton;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    void slideFrame(int, int) override { ++slideFrames; }
+
+    std::uint32_t clockSeed() override { return seed; }
+
+    std::optional<std::string> chooseFile(FileDialogKind, const std::string&) override {
+        if (paths.empty())
+            return std::nullopt;
+        std::optional<std::string> path = paths.front();
+        paths.pop_front();
+        return path;
+    }
+
+    std::vector<Message> messages;
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<std::string>> paths;  // nullopt entries answer Cancel
+    std::uint32_t seed = 12345;
+    int slideFrames = 0;
+};
+
+// The real default picture the game ships.
+inline QImage defaultPicture() {
+    return QImage(QStringLiteral(MOSAIC_DEFAULT_PICTURE));
+}
+
+// A session started as the window starts it, with the real default picture.
+struct TestSession {
+    FakePlatform platform;
+    GameSession session{platform, defaultPicture(), QImage()};
+};
+
+// A board from rows of labels, 0 for the empty cell.
+inline Board boardOf(const std::vector<std::vector<int>>& rows) {
+    Board board({static_cast<int>(rows.front().size()), static_cast<int>(rows.size())});
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            board.setLabel({static_cast<int>(c) + 1, static_cast<int>(r) + 1}, rows[r][c]);
+    return board;
+}
+
+}  // namespace mosaic::testing

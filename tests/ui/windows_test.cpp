@@ -1,0 +1,295 @@
+// The game's windows under Qt's offscreen platform: real widgets, real menus,
+// real dialogs and message boxes, answered from the test.
+
+#include "engine/test_session.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+
+using namespace mosaic;
+
+namespace {
+
+// Acts on the next modal window of type W once it is on screen.
+template <typename W>
+void whenModal(std::function<void(W*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window || !window->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act(window);
+    });
+    poll->start();
+}
+
+struct SeenMessage {
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int count = 0;
+};
+
+void answerMessage(SeenMessage& seen, QMessageBox::StandardButton button = QMessageBox::Ok) {
+    whenModal<QMessageBox>([&seen, button](QMessageBox* box) {
+        seen.text = box->text();
+        seen.title = box->windowTitle();
+        seen.icon = box->icon();
+        ++seen.count;
+        box->button(button)->click();
+    });
+}
+
+// Answers the next file dialog as a player types a full path into its name box.
+void answerFileDialog(const QString& path) {
+    whenModal<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+// The About window's contact address, held reversed so that the plain text
+// is not part of this program either.
+QString contactAddress() {
+    QString address = QStringLiteral("gro.elpmaxe@hsur.ciasom");
+    std::reverse(address.begin(), address.end());
+    return address;
+}
+
+// Whether `text` occurs in `bytes` as 8-bit or as UTF-16 text.
+bool holdsText(const QByteArray& bytes, const QString& text) {
+    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()),
+                           text.size() * qsizetype(sizeof(char16_t)));
+    return bytes.contains(text.toLatin1()) || bytes.contains(utf16);
+}
+
+template <typename W>
+W* visibleTopLevel() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<W*>(window); found && found->isVisible())
+            return found;
+    return nullptr;
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+
+    GameSession& session() { return window->session(); }
+    void trigger(const char* name) {
+        QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
+    QPoint centreOf(int label) { return window->boardView()->pieceRect(label).center(); }
+    void clickPiece(int label) {
+        QTest::mouseClick(window->boardView(), Qt::LeftButton, {}, centreOf(label));
+    }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        trigger("speed4Action");  // the fastest slides keep the tests short
+    }
+    void cleanup() { window.reset(); }
+
+    void menusHaveTheirCaptions() {
+        const std::pair<const char*, const char*> captions[] = {
+            {"fileMenu", "&File"},          {"loadGameAction", "&Load Game"},
+            {"saveGameAction", "&Save Game"}, {"importImageAction", "&Import Image"},
+            {"aboutAction", "&About"},      {"exitAction", "e&Xit"},
+            {"typeMenu", "&Type"},          {"emptySpaceAction", "Empty Space"},
+            {"customSizeAction", "Custom"}, {"size3Action", "3 X 3"},
+            {"size10Action", "10 X 10"},    {"viewImageAction", "&View Image"},
+            {"magnifyMenu", "&Magnify"},    {"magnify1Action", "X1"},
+            {"magnify2Action", "X2"},       {"speedMenu", "&Speed"},
+            {"speedHalfAction", "X 0.5"},   {"speed4Action", "X 4"},
+            {"orderMenu", "&Order"},        {"rowsMenu", "Horiz"},
+            {"rowsAscendingAction", "Ascend"}, {"columnsDescendingAction", "Descend"}};
+        for (auto [name, caption] : captions) {
+            QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString::fromLatin1(caption));
+        }
+        QCOMPARE(window->findChild<QAction*>("exitAction")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_X));
+        QVERIFY(!window->findChild<QAction*>("saveGameAction")->isEnabled());
+        QVERIFY(window->findChild<QAction*>("speed4Action")->isChecked());
+        QVERIFY(window->findChild<QLabel*>("splash")->isVisible());
+    }
+
+    void boardShowsPiecesCutFromTheDefaultPicture() {
+        const QImage picture = testing::defaultPicture();
+        for (const int magnification : {1, 2}) {
+            trigger(magnification == 1 ? "magnify1Action" : "magnify2Action");
+            trigger("size4Action");
+            QCOMPARE(window->size(), QSize(96 * magnification + 192, 24 * (6 * magnification + 5)));
+            const QImage shown = window->boardView()->grab().toImage();
+            const int side = 25 * magnification - 2;
+            for (int label = 1; label <= 15; ++label) {
+                const Cell cell = *session().board().find(label);
+                const QRect box = window->boardView()->pieceRect(label);
+                QCOMPARE(box, QRect(QPoint(24 * magnification * cell.column,
+                                           24 * magnification * (cell.row + 1)),
+                                    QSize(side + 2, side + 2)));
+                const QImage expected =
+                    picture.copy((label - 1) % 4 * 71, (label - 1) / 4 * 46, 71, 46)
+                        .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                // At X2 neighbouring boxes overlap by two lines, so a frame
+                // may cover the outer line of the picture.
+                const QRect inside = box.adjusted(2, 2, -2, -2);
+                QCOMPARE(shown.copy(inside).convertToFormat(QImage::Format_RGB32),
+                         expected.copy(1, 1, side - 2, side - 2).convertToFormat(QImage::Format_RGB32));
+            }
+        }
+        // The pieces keep their picture while the main window is disabled.
+        const QImage before = window->boardView()->grab().toImage();
+        window->setEnabled(false);
+        QCOMPARE(window->boardView()->grab().toImage(), before);
+    }
+
+    void clicksKeysAndButtonsSlidePieces() {
+        trigger("size5Action");
+        const Board& board = session().board();
+        QCOMPARE(board.emptyCell(), (Cell{5, 5}));
+        const int neighbour = board.label({4, 5});
+        clickPiece(board.label({1, 5}));  // the far piece of the row
+        QCOMPARE(*board.find(neighbour), (Cell{5, 5}));
+        QCOMPARE(window->findChild<QLineEdit*>("moveCounter")->text(), QStringLiteral("1"));
+        QTest::keyClick(window.get(), Qt::Key_Down);  // the piece above comes down
+        QCOMPARE(board.emptyCell(), (Cell{4, 4}));
+        QTest::mouseClick(button("rightButton"), Qt::LeftButton);
+        QCOMPARE(board.emptyCell(), (Cell{3, 4}));
+        QCOMPARE(session().moveCount(), 3);
+    }
+
+    void completingMoveShowsTheMessageAndClosesPlay() {
+        session().openSavedGame(testing::boardOf({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}}), 0,
+                                GoalOrder::RowsAscending, PlayKind::Sliding);
+        window->showSession();
+        SeenMessage seen;
+        answerMessage(seen);
+        clickPiece(8);
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.text, QStringLiteral("Completed"));
+        QCOMPARE(seen.title, QStringLiteral("Congratulations"));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QVERIFY(!button("leftButton")->isEnabled());
+        QVERIFY(!window->findChild<QAction*>("saveGameAction")->isEnabled());
+    }
+
+    void autoPlaySolvesInTheWindow() {
+        trigger("size3Action");
+        SeenMessage seen;
+        answerMessage(seen);
+        QTest::mouseClick(button("autoButton"), Qt::LeftButton);
+        QCOMPARE(button("autoButton")->text(), QStringLiteral("MANUAL"));
+        QVERIFY(!window->findChild<QAction*>("size3Action")->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(seen.count, 1, 60000);
+        QCOMPARE(seen.title, QStringLiteral("Auto Play"));
+        QCOMPARE(session().board(), session().goal());
+    }
+
+    void saveAndLoadThroughTheDialogs() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("game.tsq");
+        trigger("size6Action");
+        QTest::keyClick(window.get(), Qt::Key_Down);
+        const Board saved = session().board();
+        answerFileDialog(path);
+        trigger("saveGameAction");
+        QCOMPARE(QFileInfo(path).size(), 42);
+        trigger("emptySpaceAction");
+        trigger("size3Action");
+        answerFileDialog(path);
+        trigger("loadGameAction");
+        QCOMPARE(session().board(), saved);
+        QCOMPARE(session().moveCount(), 1);
+        QVERIFY(window->findChild<QAction*>("emptySpaceAction")->isChecked());
+    }
+
+    void customSizeHoldsTheMainWindowUntilGo() {
+        trigger("customSizeAction");
+        auto* custom = visibleTopLevel<CustomSizeWindow>();
+        QVERIFY(custom);
+        QVERIFY(QTest::qWaitForWindowExposed(custom));
+        QCOMPARE(custom->windowHandle()->transientParent(), window->windowHandle());
+        QVERIFY(!window->isEnabled());
+        custom->findChild<QComboBox*>("columnsList")->setCurrentText(QStringLiteral("5"));
+        custom->findChild<QComboBox*>("rowsList")->setCurrentText(QStringLiteral("7"));
+        QTest::mouseClick(custom->findChild<QPushButton*>("goButton"), Qt::LeftButton);
+        QVERIFY(window->isEnabled());
+        QCOMPARE(session().board().size(), (GridSize{5, 7}));
+        QCOMPARE(window->findChild<QLabel*>("sizeCaption")->text(), QStringLiteral("5 X 7"));
+    }
+
+    void viewerShowsTheWholePictureAndClosesOnEnter() {
+        trigger("viewImageAction");
+        QPointer<PictureViewer> viewer = window->viewer();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Viewing Image (287 x 185)"));
+        auto* box = viewer->findChild<QLabel*>("pictureBox");
+        const QImage expected = testing::defaultPicture().scaled(
+            box->contentsRect().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(box->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+        trigger("viewImageAction");  // an open viewer is filled again, not opened twice
+        QCOMPARE(window->viewer(), viewer.data());
+        QTest::keyClick(box, Qt::Key_Return);
+        QTRY_VERIFY(!viewer);
+    }
+
+    void aboutShowsNameLogoAndContactLine() {
+        trigger("aboutAction");
+        auto* about = visibleTopLevel<AboutWindow>();
+        QVERIFY(about);
+        QCOMPARE(about->findChild<QLineEdit*>("contactLine")->text(),
+                 QStringLiteral("E-Mail: ") + contactAddress());
+        QCOMPARE(about->findChild<QPlainTextEdit*>("nameText")->toPlainText().split('\n')[0].trimmed(),
+                 QStringLiteral("Mosaic Rush"));
+        QCOMPARE(about->findChild<QLabel*>("logo")->pixmap().size(), QSize(180, 116));
+        // The built program holds the plain texts, but not the address it builds.
+        QFile program(QCoreApplication::applicationFilePath());
+        QVERIFY(program.open(QIODevice::ReadOnly));
+        const QByteArray bytes = program.readAll();
+        QVERIFY(holdsText(bytes, QStringLiteral("E-Mail: ")));
+        QVERIFY(!holdsText(bytes, contactAddress()));
+    }
+
+    void closingTheMainWindowClosesTheOthers() {
+        trigger("viewImageAction");
+        trigger("aboutAction");
+        QPointer<PictureViewer> viewer = window->viewer();
+        QPointer<AboutWindow> about = visibleTopLevel<AboutWindow>();
+        QVERIFY(viewer && about);
+        window->close();
+        QTRY_VERIFY(!viewer && !about);
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
