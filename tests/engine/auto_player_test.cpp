@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -18,6 +19,7 @@ struct RecordedRun {
     int lineNumber = 0;
     Board board;
     Board goal;
+    char order = 0;
     std::string steps;
 };
 
@@ -44,6 +46,7 @@ std::vector<RecordedRun> readRecordedRuns() {
                 labels.ignore(1);
                 run.board.setLabel({column, row}, label);
             }
+        run.order = order;
         run.goal = goalBoard(*orderFromSavedDigit(order), PlayKind::Sliding, {columns, rows});
         run.steps = steps;
         runs.push_back(run);
@@ -94,6 +97,44 @@ TEST(AutoPlayer, MakesTheRecordedMovesOnEveryRecordedBoard) {
     ASSERT_EQ(runs.size(), 283u);
     for (const RecordedRun& run : runs)
         ASSERT_EQ(play(run.board, run.goal), run.steps) << "line " << run.lineNumber;
+}
+
+// mosaic-autoplay runs the same player on a saved game, one line a tick.
+TEST(AutoPlayer, TheToolPrintsTheRecordedRunOfASavedGame) {
+    const std::vector<RecordedRun> runs = readRecordedRuns();
+    const RecordedRun& run = runs[40];
+    const std::string path = ::testing::TempDir() + "recorded.tsq";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << char(run.board.columns()) << char(run.board.rows()) << '\0' << '\0';
+        for (int row = 1; row <= run.board.rows(); ++row)
+            for (int column = 1; column <= run.board.columns(); ++column) {
+                const int label = run.board.label({column, row});
+                file << char(label == Board::EmptyCell ? 255 : label);
+            }
+        file << run.order << '1';
+    }
+    FILE* tool = ::popen((std::string(MOSAIC_AUTOPLAY_TOOL) + " " + path).c_str(), "r");
+    ASSERT_NE(tool, nullptr);
+    std::string steps;
+    char line[256];
+    while (std::fgets(line, sizeof line, tool)) {
+        const std::string text = line;
+        if (text.find(" NONE") != std::string::npos) {
+            steps += '.';
+        } else if (text.find(" MOVE ") != std::string::npos) {
+            // "TICK n MOVE label c,r -> c,r": the piece leaves the new empty cell.
+            int label = 0, fromColumn = 0, fromRow = 0, toColumn = 0, toRow = 0;
+            ASSERT_EQ(std::sscanf(text.c_str(), "TICK %*d MOVE %d %d,%d -> %d,%d", &label,
+                                  &fromColumn, &fromRow, &toColumn, &toRow),
+                      5);
+            steps += directionLetter({{fromColumn, fromRow}, {toColumn, toRow}});
+        } else if (text.starts_with("SOLVED")) {
+            steps += 'S';
+        }
+    }
+    EXPECT_EQ(::pclose(tool), 0);
+    EXPECT_EQ(steps, run.steps);
 }
 
 }  // namespace
