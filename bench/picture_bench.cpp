@@ -200,14 +200,14 @@ void BM_ReadPicture(benchmark::State& state, QString Pictures::*picture, Way way
     state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024 * 1024);
 }
 
-#define READ_BOTH_WAYS(picture)                                                       \
-    BENCHMARK_CAPTURE(BM_ReadPicture, picture##_old, &Pictures::picture, Way::Old)    \
-        ->UseManualTime()                                                             \
-        ->Iterations(3)                                                               \
-        ->Unit(benchmark::kMillisecond);                                              \
-    BENCHMARK_CAPTURE(BM_ReadPicture, picture##_new, &Pictures::picture, Way::New)    \
-        ->UseManualTime()                                                             \
-        ->Iterations(3)                                                               \
+#define READ_BOTH_WAYS(picture)                                                    \
+    BENCHMARK_CAPTURE(BM_ReadPicture, picture##_old, &Pictures::picture, Way::Old) \
+        ->UseManualTime()                                                          \
+        ->Iterations(3)                                                            \
+        ->Unit(benchmark::kMillisecond);                                           \
+    BENCHMARK_CAPTURE(BM_ReadPicture, picture##_new, &Pictures::picture, Way::New) \
+        ->UseManualTime()                                                          \
+        ->Iterations(3)                                                            \
         ->Unit(benchmark::kMillisecond)
 
 READ_BOTH_WAYS(baseline);

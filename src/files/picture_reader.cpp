@@ -30,7 +30,9 @@ bool ReadAt(int fd, qint64 offset, std::uint8_t* out, qint64 count) {
     return true;
 }
 
-int Word(const std::uint8_t* bytes) { return bytes[0] << 8 | bytes[1]; }
+int Word(const std::uint8_t* bytes) {
+    return bytes[0] << 8 | bytes[1];
+}
 
 // What the JPEG frame header says about the cost of decoding.
 struct JpegFrame {
@@ -68,8 +70,8 @@ std::optional<JpegFrame> ReadJpegFrame(int fd) {
         if (!ReadAt(fd, at, bytes, 2) || Word(bytes) < 2)
             return std::nullopt;
         const int length = Word(bytes);
-        const bool isFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 &&
-                             marker != 0xC8 && marker != 0xCC;
+        const bool isFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (isFrame) {
             // Only the types libjpeg decodes: baseline, extended and progressive,
             // Huffman or arithmetic coded, 8 bits a sample. Lossless and
@@ -105,7 +107,9 @@ std::optional<JpegFrame> ReadJpegFrame(int fd) {
     return std::nullopt;
 }
 
-qint64 CeilDiv(qint64 a, qint64 b) { return (a + b - 1) / b; }
+qint64 CeilDiv(qint64 a, qint64 b) {
+    return (a + b - 1) / b;
+}
 
 // The most libjpeg and Qt's JPEG reader allocate to decode the frame reduced
 // to target. Qt asks libjpeg for n/8 of the size, the smallest n that still
@@ -113,8 +117,7 @@ qint64 CeilDiv(qint64 a, qint64 b) { return (a + b - 1) / b; }
 qint64 JpegCost(const JpegFrame& f, QSize target) {
     const qint64 w = f.size.width();
     const qint64 h = f.size.height();
-    const double factor =
-        std::min(double(w) / target.width(), double(h) / target.height());
+    const double factor = std::min(double(w) / target.width(), double(h) / target.height());
     const qint64 n = std::clamp<qint64>(qint64(std::ceil(8 / factor)), 1, 8);
     const qint64 decoded = CeilDiv(w * n, 8) * CeilDiv(h * n, 8) * 4;
     // Row buffers for upsampling and colour conversion, a few MCU rows high.
@@ -209,8 +212,11 @@ std::optional<DecodedPicture> readPictureWithinBounds(const QString& path,
     if (size.isEmpty() || qint64(size.width()) * size.height() > maxPixels)
         return std::nullopt;
     const QSize target = FitWithin(size, bounds.maxDecodedSize);
-    const qint64 cost = frame ? JpegCost(*frame, target)
-                             : FullSizeCost(size, target, reader.imageFormat());
+    QImage::Format decodedFormat = reader.imageFormat();
+    if (format == "gif" && decodedFormat == QImage::Format_Invalid)
+        decodedFormat = QImage::Format_ARGB32;  // Qt's GIF reader does not say; this at most
+    const qint64 cost =
+        frame ? JpegCost(*frame, target) : FullSizeCost(size, target, decodedFormat);
     if (cost > bounds.decodeBudget)
         return std::nullopt;
 

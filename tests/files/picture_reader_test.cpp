@@ -250,7 +250,8 @@ TEST_F(PictureReader, FilesThatCannotBeReadOrCostTooMuchAreRefused) {
          [&] { return Write("cmyk.jpg", JpegHeader(0xC2, 4, 1, 10000, 10000)); }},
         {"JPEG scanned a component at a time claiming 10000 x 10000",
          [&] { return Write("scans.jpg", JpegHeader(0xC0, 3, 1, 10000, 10000)); }},
-        {"JPEG claiming 20000 x 20000", [&] { return Write("huge.jpg", JpegClaiming(20000, 20000)); }},
+        {"JPEG claiming 20000 x 20000",
+         [&] { return Write("huge.jpg", JpegClaiming(20000, 20000)); }},
         {"bitmap claiming 8000 x 8000",
          [&] { return Write("huge.bmp", BitmapClaiming(8000, 8000)); }},
     };
@@ -272,20 +273,38 @@ TEST_F(PictureReader, PicturesComeBackWithinTheBoundWithTheirShapeAndColours) {
         bool coloured;  // the quarters keep their colours
     };
     const Case cases[] = {
-        {"JPEG", "large.jpg", Encode(Quarters(3000, 2000), "jpeg"), {3000, 2000}, {1024, 682}, true},
-        {"progressive JPEG", "progressive.jpg", Encode(Quarters(2000, 3000), "jpeg", true),
-         {2000, 3000}, {682, 1024}, true},
+        {"JPEG",
+         "large.jpg",
+         Encode(Quarters(3000, 2000), "jpeg"),
+         {3000, 2000},
+         {1024, 682},
+         true},
+        {"progressive JPEG",
+         "progressive.jpg",
+         Encode(Quarters(2000, 3000), "jpeg", true),
+         {2000, 3000},
+         {682, 1024},
+         true},
         {"PNG", "large.png", Encode(Quarters(2400, 1200), "png"), {2400, 1200}, {1024, 512}, true},
-        {"bitmap", "large.bmp", Encode(Quarters(1100, 1100), "bmp"), {1100, 1100}, {1024, 1024},
+        {"bitmap",
+         "large.bmp",
+         Encode(Quarters(1100, 1100), "bmp"),
+         {1100, 1100},
+         {1024, 1024},
          true},
         {"GIF", "large.gif", Gif(Quarters(2048, 1024)), {2048, 1024}, {1024, 512}, true},
         // The data runs out at once; what libjpeg fills in is grey.
-        {"JPEG claiming 10000 x 10000", "claims.jpg", JpegClaiming(10000, 10000), {10000, 10000},
-         {1024, 1024}, false},
+        {"JPEG claiming 10000 x 10000",
+         "claims.jpg",
+         JpegClaiming(10000, 10000),
+         {10000, 10000},
+         {1024, 1024},
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto picture = readPictureWithinBounds(QString::fromStdString(Write(c.file, c.bytes)));
+        const auto picture =
+            readPictureWithinBounds(QString::fromStdString(Write(c.file, c.bytes)));
         ASSERT_TRUE(picture.has_value());
         EXPECT_EQ(picture->originalSize, c.original);
         EXPECT_EQ(picture->image.size(), c.decoded);
