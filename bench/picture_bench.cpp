@@ -80,7 +80,7 @@ QImage Photograph(int width, int height) {
 // largest one never counts in the parent that later forks the readers.
 struct Pictures {
     fs::path folder;
-    QString baseline, progressive, png, claimed;
+    QString baseline, progressive, largestProgressive, png, claimed;
 
     Pictures() {
         std::string pattern = (fs::temp_directory_path() / "mosaic-bench-XXXXXX").string();
@@ -89,6 +89,8 @@ struct Pictures {
         folder = pattern;
         baseline = QString::fromStdString((folder / "baseline-12000x8300.jpg").string());
         progressive = QString::fromStdString((folder / "progressive-6000x4000.jpg").string());
+        largestProgressive =
+            QString::fromStdString((folder / "progressive-6600x4500.jpg").string());
         png = QString::fromStdString((folder / "picture-6000x4000.png").string());
         claimed = QString::fromStdString((folder / "claims-10000x10000.jpg").string());
         const pid_t child = ::fork();
@@ -105,6 +107,11 @@ struct Pictures {
 
     bool Write() const {
         if (!QImageWriter(baseline, "jpeg").write(Photograph(12000, 8300)))
+            return false;
+        // About the largest progressive JPEG the new way accepts.
+        QImageWriter largest(largestProgressive, "jpeg");
+        largest.setProgressiveScanWrite(true);
+        if (!largest.write(Photograph(6600, 4500)))
             return false;
         const QImage photo = Photograph(6000, 4000);
         QImageWriter progressiveWriter(progressive, "jpeg");
@@ -212,6 +219,7 @@ void BM_ReadPicture(benchmark::State& state, QString Pictures::*picture, Way way
 
 READ_BOTH_WAYS(baseline);
 READ_BOTH_WAYS(progressive);
+READ_BOTH_WAYS(largestProgressive);
 READ_BOTH_WAYS(png);
 READ_BOTH_WAYS(claimed);
 

@@ -208,7 +208,10 @@ std::optional<DecodedPicture> readPictureWithinBounds(const QString& path,
     } else {
         return std::nullopt;
     }
-    const qint64 maxPixels = frame ? bounds.maxJpegPixels : bounds.maxFullSizePixels;
+    // A progressive JPEG is decoded at full size before it is reduced, as
+    // PNGs, bitmaps and GIFs are.
+    const bool reducedWhileDecoded = frame && !frame->wholeImageBuffer;
+    const qint64 maxPixels = reducedWhileDecoded ? bounds.maxJpegPixels : bounds.maxFullSizePixels;
     if (size.isEmpty() || qint64(size.width()) * size.height() > maxPixels)
         return std::nullopt;
     const QSize target = FitWithin(size, bounds.maxDecodedSize);

@@ -20,14 +20,17 @@ inline constexpr QSize DefaultMaxPictureSize{1024, 1024};
 
 // What decoding one file may allocate at once: the decoder's own buffers and
 // the full-size image where a format cannot be reduced while it is decoded.
-// It leaves 140 MB of the 300 MB the process may reach to the game itself.
+// It leaves 140 MB of the 300 MB the process may reach to the game itself,
+// which holds about 30 MB at start.
 inline constexpr qint64 DefaultDecodeBudget = 160LL * 1024 * 1024;
 
 // Every pixel of the file is still read, so the pixel count bounds the time.
-// A JPEG is reduced by libjpeg while it is decoded: 100 megapixels take about
-// 0.25 s here, so 150 stay under the half second a read may hold the window.
+// A baseline JPEG is reduced by libjpeg while it is decoded: 100 megapixels
+// take about 0.25 s here, so 150 stay under the half second a read may hold
+// the window.
 inline constexpr qint64 DefaultMaxJpegPixels = 150'000'000;
-// PNGs, bitmaps and GIFs are decoded in full: 24 megapixels of PNG take 0.4 s.
+// PNGs, bitmaps, GIFs and progressive JPEGs are decoded at full size first:
+// 24 megapixels of PNG or progressive JPEG take 0.2 to 0.4 s.
 inline constexpr qint64 DefaultMaxFullSizePixels = 30'000'000;
 
 struct PictureBounds {

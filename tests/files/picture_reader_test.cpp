@@ -250,6 +250,10 @@ TEST_F(PictureReader, FilesThatCannotBeReadOrCostTooMuchAreRefused) {
          [&] { return Write("cmyk.jpg", JpegHeader(0xC2, 4, 1, 10000, 10000)); }},
         {"JPEG scanned a component at a time claiming 10000 x 10000",
          [&] { return Write("scans.jpg", JpegHeader(0xC0, 3, 1, 10000, 10000)); }},
+        // Decoded at full size before it is reduced, so held to 30 megapixels
+        // like PNGs, though it would fit in memory.
+        {"progressive grey JPEG claiming 6000 x 5600",
+         [&] { return Write("grey.jpg", JpegHeader(0xC2, 1, 1, 6000, 5600)); }},
         {"JPEG claiming 20000 x 20000",
          [&] { return Write("huge.jpg", JpegClaiming(20000, 20000)); }},
         {"bitmap claiming 8000 x 8000",
