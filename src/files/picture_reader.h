@@ -47,7 +47,8 @@ struct DecodedPicture {
 
 // Decodes a JPEG, PNG, bitmap or GIF file. Nothing when the path is not a
 // regular file, the file cannot be decoded, or decoding it would cost more
-// than the bounds allow.
+// than the bounds allow. From one thread at a time: it sets QImageReader's
+// process-wide allocation limit for the read.
 std::optional<DecodedPicture> readPictureWithinBounds(const QString& path,
                                                       const PictureBounds& bounds = {});
 
