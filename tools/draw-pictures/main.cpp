@@ -68,113 +68,6 @@ QColor hsv(double hueDegrees, double s, double v, double a = 1.0) {
                             static_cast<float>(std::clamp(a, 0.0, 1.0)));
 }
 
-// ---------------------------------------------------------------------------
-// Shape outlines, centred on the origin.
-
-QPainterPath starPath(int points, double outer, double inner) {
-    QPainterPath path;
-    for (int i = 0; i < 2 * points; ++i) {
-        const double r = (i % 2 == 0) ? outer : inner;
-        const double a = -pi / 2 + i * pi / points;
-        const QPointF p(r * std::cos(a), r * std::sin(a));
-        if (i == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
-    }
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath polygonPath(int sides, double r) {
-    QPainterPath path;
-    for (int i = 0; i < sides; ++i) {
-        const double a = -pi / 2 + i * 2 * pi / sides;
-        const QPointF p(r * std::cos(a), r * std::sin(a));
-        if (i == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
-    }
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath ringPath(double outer, double inner) {
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    path.addEllipse(QPointF(0, 0), outer, outer);
-    path.addEllipse(QPointF(0, 0), inner, inner);
-    return path;
-}
-
-QPainterPath crossPath(double r) {
-    const double t = r * 0.36;
-    QPainterPath a;
-    a.addRect(QRectF(-r, -t, 2 * r, 2 * t));
-    QPainterPath b;
-    b.addRect(QRectF(-t, -r, 2 * t, 2 * r));
-    return a.united(b);
-}
-
-QPainterPath heartPath(double r) {
-    QPainterPath path;
-    path.moveTo(0, r * 0.95);
-    path.cubicTo(-r * 1.35, r * 0.05, -r * 0.75, -r * 1.05, 0, -r * 0.4);
-    path.cubicTo(r * 0.75, -r * 1.05, r * 1.35, r * 0.05, 0, r * 0.95);
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath crescentPath(double r) {
-    QPainterPath full;
-    full.addEllipse(QPointF(0, 0), r, r);
-    QPainterPath bite;
-    bite.addEllipse(QPointF(r * 0.45, -r * 0.2), r * 0.85, r * 0.85);
-    return full.subtracted(bite);
-}
-
-QPainterPath flowerPath(int petals, double r) {
-    QPainterPath path;
-    for (int i = 0; i < petals; ++i) {
-        QPainterPath petal;
-        petal.addEllipse(QPointF(0, -r * 0.55), r * 0.3, r * 0.48);
-        path = path.united(QTransform().rotate(360.0 * i / petals).map(petal));
-    }
-    QPainterPath middle;
-    middle.addEllipse(QPointF(0, 0), r * 0.25, r * 0.25);
-    return path.united(middle);
-}
-
-QPainterPath stripedSquarePath(double r) {
-    // A square of three bars with gaps between them.
-    QPainterPath path;
-    const double bar = 2 * r / 5;
-    for (int i = 0; i < 3; ++i)
-        path.addRect(QRectF(-r, -r + 2 * i * bar, 2 * r, bar));
-    return path;
-}
-
-QPainterPath randomShape(Rng& rng, double r) {
-    switch (rng.below(11)) {
-    case 0: {
-        QPainterPath p;
-        p.addEllipse(QPointF(0, 0), r, r);
-        return p;
-    }
-    case 1: return starPath(5, r * 1.1, r * 0.45);
-    case 2: return polygonPath(3, r * 1.1);
-    case 3: return ringPath(r, r * 0.55);
-    case 4: return polygonPath(4, r * 1.05);  // a diamond, before rotation
-    case 5: return polygonPath(6, r);
-    case 6: return crossPath(r);
-    case 7: return heartPath(r);
-    case 8: return crescentPath(r);
-    case 9: return flowerPath(5 + rng.below(3), r * 1.1);
-    default: return stripedSquarePath(r * 0.85);
-    }
-}
-
 QFont boldFont(double pixelSize) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
@@ -219,95 +112,179 @@ void drawTile(QPainter& p, const QRectF& rect, double radius, const QColor& colo
 // ---------------------------------------------------------------------------
 // default.jpg
 
+// A mountain valley at sunset. Across the picture the sky turns from blue to
+// orange and the fields from green to gold; down it, light and shade change
+// row by row. So every piece of a 10 x 10 cut has a colour of its own, and the
+// mountain, sun, house, tree and path give the pieces edges to line up.
 QImage drawDefaultPicture() {
     constexpr int width = 287;
     constexpr int height = 185;
-    QImage image(width, height, QImage::Format_RGB32);
+    constexpr int scale = 3;  // drawn three times as large, then reduced, for smooth edges
 
-    // The hue runs left to right (stopping short of a full turn so the two
-    // edges differ) and the brightness falls top to bottom, so every region of
-    // the picture has its own colour even under the shapes' gaps. Soft
-    // diagonal bands keep any stretch of background from being flat.
-    const auto backgroundHue = [](double x, double y) {
-        return 300.0 * x / (width - 1) + 14.0 * std::sin(y / (height - 1) * pi * 1.5);
+    // Where each layer begins, top down, at x (picture pixels).
+    const auto hillsTop = [](double x) {
+        return 84 - 9 * std::sin(x / 31 + 0.8) - 3 * std::sin(x / 11 + 2.0);
     };
-    const auto backgroundValue = [](double y) { return 1.0 - 0.52 * y / (height - 1); };
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const double band = std::sin((x - 0.7 * y) * 2 * pi / 17.0);
-            const double sat = 0.62 + 0.12 * band;
-            const double val = backgroundValue(y) * (0.93 + 0.07 * band);
-            line[x] = hsv(backgroundHue(x, y), sat, val).rgb();
+    constexpr double peakX = 96;
+    constexpr double peakY = 16;
+    const auto mountainTop = [](double x) {
+        const double slope = x < peakX ? 1.08 : 0.92;
+        return peakY + slope * std::abs(x - peakX) + 3.0 * std::sin(x / 5.3) * std::sin(x / 17.0) +
+               1.5 * std::sin(x / 2.3);
+    };
+    const auto snowLine = [](double x) {
+        return peakY + 24 + 5 * std::sin(x / 4.1) + 3 * std::sin(x / 9.7 + 1.0);
+    };
+    const auto fieldsTop = [](double x) { return 121 + 4 * std::sin(x / 37 + 0.5); };
+    const QPointF sun(226, 74);
+    constexpr double sunRadius = 18;
+
+    const auto colourAt = [&](double x, double y) -> QColor {
+        const double across = x / (width - 1);
+        if (y >= fieldsTop(x)) {
+            // Fields: teal on the left to gold on the right, darker nearer us,
+            // with rows of crops running off from the house.
+            const double depth = (y - fieldsTop(x)) / (height - fieldsTop(x));
+            const double furrow = 0.05 * std::sin(std::atan2(x - 205, y - 100) * 36);
+            return hsv(172 - 135 * across, 0.62 + 0.3 * depth,
+                       0.78 + 0.16 * across - 0.45 * depth + furrow);
         }
+        // The mountain's right foot ends behind the house.
+        if (y >= mountainTop(x) && x < 200) {
+            // Blue on the left to mauve on the right, dark at the foot, lit
+            // from the sun on the right; streaks run down from the peak.
+            const bool lit = x > peakX + 0.3 * (y - peakY) + 2 * std::sin(y / 4.0);
+            const double height01 = (y - peakY) / (121 - peakY);
+            const double streak = 0.06 * std::sin((x - peakX) / std::max(4.0, y - peakY + 4) * 9);
+            if (y < snowLine(x))
+                return lit ? hsv(20, 0.12, 0.98 + streak) : hsv(225, 0.28, 0.72 + streak);
+            const double hue = 190 + 140 * x / 200;
+            const double value = (lit ? 0.95 : 0.78) - (lit ? 0.55 : 0.45) * height01 + streak;
+            return hsv(hue, lit ? 0.40 : 0.52, value);
+        }
+        if (y >= hillsTop(x)) {
+            const double below = (y - hillsTop(x)) / 40;
+            return hsv(265 + 70 * across, 0.40, 0.70 - 0.30 * below);
+        }
+        const double toSun = std::hypot(x - sun.x(), y - sun.y());
+        if (toSun <= sunRadius)
+            return hsv(48 - 20 * (y - sun.y() + sunRadius) / (2 * sunRadius), 0.55, 1.0);
+        // Sky: blue on the left through violet and rose to orange on the
+        // right, darkest at the top, brightest at the horizon, glowing round the sun.
+        const double t = y / 120;
+        const QColor sky =
+            hsv(225 + 165 * across - 35 * t * (1 - across), 0.78 - 0.28 * t, 0.40 + 0.60 * t);
+        const double glow = 0.7 * std::exp(-(toSun - sunRadius) / 22);
+        return QColor::fromRgbF(sky.redF() + (1.0f - sky.redF()) * float(glow),
+                                sky.greenF() + (0.92f - sky.greenF()) * float(glow) * 0.9f,
+                                sky.blueF() + (0.7f - sky.blueF()) * float(glow) * 0.6f);
+    };
+
+    QImage large(width * scale, height * scale, QImage::Format_RGB32);
+    for (int y = 0; y < large.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(large.scanLine(y));
+        for (int x = 0; x < large.width(); ++x)
+            line[x] = colourAt((x + 0.5) / scale, (y + 0.5) / scale).rgb();
     }
 
-    QPainter p(&image);
+    QPainter p(&large);
     p.setRenderHint(QPainter::Antialiasing);
-    Rng rng(0x4D6F73616963ULL);
+    p.scale(scale, scale);
+    Rng rng(0x56616C6C6579ULL);
 
-    // Big translucent ripples behind everything.
-    for (int i = 0; i < 7; ++i) {
-        const QPointF centre(rng.range(10, width - 10), rng.range(10, height - 10));
-        const double radius = rng.range(22, 44);
-        const bool light = i % 2 == 0;
-        for (int k = 0; k < 3; ++k) {
-            p.setPen(QPen(light ? QColor(255, 255, 255, 85) : QColor(10, 10, 40, 70), 2.2));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(centre, radius - k * 7.0, radius - k * 7.0);
-        }
+    // Stars in the dark sky at the top left.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 26; ++i) {
+        const QPointF star(rng.range(2, 150), rng.range(2, 40));
+        if (star.y() > mountainTop(star.x()) - 2)
+            continue;
+        p.setBrush(QColor(255, 255, 235, int(rng.range(120, 230))));
+        p.drawEllipse(star, 0.6, 0.6);
     }
 
-    // Shapes on a jittered grid, so they cover the picture evenly. Each takes
-    // a colour from the far side of the colour wheel from the background
-    // under it.
-    constexpr int columns = 13;
-    constexpr int rows = 8;
-    const double cellW = double(width) / columns;
-    const double cellH = double(height) / rows;
-    for (int row = 0; row < rows; ++row) {
-        for (int col = 0; col < columns; ++col) {
-            const double cx = (col + rng.range(0.2, 0.8)) * cellW;
-            const double cy = (row + rng.range(0.2, 0.8)) * cellH;
-            const double r = rng.range(6.5, 11.5);
-            const double hue = backgroundHue(cx, cy) + 180.0 + rng.range(-55, 55);
-            const QColor fill = hsv(hue, rng.range(0.75, 1.0), rng.range(0.85, 1.0));
-            const QPainterPath shape = randomShape(rng, r);
-
-            p.save();
-            p.translate(cx, cy);
-            p.rotate(rng.range(0, 360));
-            QRadialGradient shade(QPointF(-r * 0.35, -r * 0.35), r * 1.6);
-            shade.setColorAt(0.0, fill.lighter(150));
-            shade.setColorAt(1.0, fill.darker(115));
-            p.setBrush(shade);
-            p.setPen(QPen(hsv(hue, 0.9, 0.22), 1.1));
-            p.drawPath(shape);
-            p.restore();
-        }
+    // Birds over the hills.
+    p.setPen(QPen(QColor(40, 20, 50), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (const QPointF& bird : {QPointF(160, 40), QPointF(171, 34), QPointF(180, 45)}) {
+        QPainterPath wings(bird + QPointF(-4, -1.5));
+        wings.quadTo(bird + QPointF(-2, -2.5), bird);
+        wings.quadTo(bird + QPointF(2, -2.5), bird + QPointF(4, -1.5));
+        p.drawPath(wings);
     }
 
-    // Confetti in the gaps.
-    for (int i = 0; i < 170; ++i) {
-        const QPointF c(rng.range(0, width), rng.range(0, height));
-        const double r = rng.range(1.1, 2.3);
-        const int kind = rng.below(3);
-        p.setPen(Qt::NoPen);
-        if (kind == 0)
-            p.setBrush(QColor(255, 255, 255, 220));
-        else if (kind == 1)
-            p.setBrush(QColor(20, 16, 40, 200));
-        else
-            p.setBrush(hsv(rng.range(0, 360), 1.0, 1.0));
-        p.drawEllipse(c, r, r);
-    }
+    // A pond on the left that mirrors the sky.
+    const QRectF pond(3, 137, 44, 15);
+    QLinearGradient water(0, pond.top(), 0, pond.bottom());
+    water.setColorAt(0, QColor(150, 200, 235));
+    water.setColorAt(1, QColor(50, 90, 170));
+    p.setBrush(water);
+    p.setPen(QPen(QColor(30, 60, 50), 0.8));
+    p.drawEllipse(pond);
+    p.setPen(QPen(QColor(255, 255, 255, 140), 0.6));
+    p.drawLine(QPointF(10, 142), QPointF(28, 142));
+    p.drawLine(QPointF(18, 146), QPointF(38, 146));
+
+    // A path from the house's door to the bottom left corner, wider as it nears.
+    QPainterPath path(QPointF(204, 131));
+    path.cubicTo(QPointF(170, 146), QPointF(150, 150), QPointF(112, 160));
+    path.cubicTo(QPointF(80, 168), QPointF(62, 176), QPointF(48, 186));
+    path.lineTo(QPointF(84, 186));
+    path.cubicTo(QPointF(96, 178), QPointF(118, 169), QPointF(140, 162));
+    path.cubicTo(QPointF(168, 152), QPointF(190, 142), QPointF(210, 131));
+    path.closeSubpath();
+    QLinearGradient sand(0, 131, 0, 186);
+    sand.setColorAt(0, QColor(236, 214, 170));
+    sand.setColorAt(1, QColor(150, 112, 70));
+    p.setBrush(sand);
+    p.setPen(QPen(QColor(90, 70, 40, 150), 0.6));
+    p.drawPath(path);
+
+    // The house: cream walls lit from the right, a red roof, lit windows.
+    const QRectF wall(187, 108, 38, 24);
+    QLinearGradient wallLight(wall.left(), 0, wall.right(), 0);
+    wallLight.setColorAt(0, QColor(196, 170, 140));
+    wallLight.setColorAt(1, QColor(250, 232, 196));
+    p.setPen(QPen(QColor(70, 40, 30), 0.7));
+    p.setBrush(wallLight);
+    p.drawRect(wall);
+    p.setBrush(QColor(120, 60, 50));
+    p.drawRect(QRectF(212, 88, 5, 12));  // chimney
+    QPainterPath roof(QPointF(182, 109));
+    roof.lineTo(206, 86);
+    roof.lineTo(230, 109);
+    roof.closeSubpath();
+    QLinearGradient roofLight(182, 0, 230, 0);
+    roofLight.setColorAt(0, QColor(140, 30, 30));
+    roofLight.setColorAt(1, QColor(214, 64, 44));
+    p.setBrush(roofLight);
+    p.drawPath(roof);
+    p.setBrush(QColor(255, 214, 90));
+    p.drawRect(QRectF(191, 113, 7, 7));
+    p.drawRect(QRectF(214, 113, 7, 7));
+    p.setBrush(QColor(90, 50, 30));
+    p.drawRect(QRectF(202, 117, 7, 15));
+
+    // A round tree on the right, lit from the sun's side.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(92, 60, 36));
+    p.drawRect(QRectF(255, 108, 6, 36));
+    const QPointF crown(258, 96);
+    QRadialGradient leaves(crown + QPointF(8, -8), 30);
+    leaves.setColorAt(0, QColor(70, 150, 90));
+    leaves.setColorAt(1, QColor(12, 60, 50));
+    p.setBrush(leaves);
+    p.setPen(QPen(QColor(15, 50, 25), 0.7));
+    for (const QPointF& lobe : {QPointF(-10, 4), QPointF(10, 4), QPointF(0, -6), QPointF(-6, -14),
+                                QPointF(8, -13), QPointF(0, 8)})
+        p.drawEllipse(crown + lobe, 12.5, 11.5);
 
     // A thin dark frame so the picture's edge reads clearly in the game.
-    p.setPen(QPen(QColor(20, 20, 35, 160), 1.0));
+    p.resetTransform();
+    p.setPen(QPen(QColor(20, 20, 35, 160), scale));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, width - 1, height - 1));
+    p.drawRect(QRectF(scale / 2.0, scale / 2.0, large.width() - scale, large.height() - scale));
     p.end();
-    return image;
+    return large.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // ---------------------------------------------------------------------------
