@@ -1,6 +1,6 @@
 #include "files/game_files.h"
 
-#include <QImageReader>
+#include "files/picture_reader.h"
 
 #include <filesystem>
 
@@ -98,16 +98,9 @@ void importImage(GameSession& session) {
 }
 
 QImage loadPicture(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
-        return {};
-    // Where the header gives no size, the reader's own limit still applies.
-    QImageReader::setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
-    QImage picture;
-    if (!reader.read(&picture))
-        return {};
-    return picture;
+    const std::optional<DecodedPicture> picture =
+        readPictureWithinBounds(QString::fromStdString(path));
+    return picture ? picture->image : QImage();
 }
 
 }  // namespace mosaic

@@ -19,9 +19,6 @@ inline const std::string GameFileFilter = "(*.tsq)|*.tsq";
 inline const std::string ImageFileFilter =
     "Jpegs (*.jpg)|*.jpg;*.jpeg|Bitmaps (*.bmp)|*.bmp| Gifs (*.gif)|*.gif";
 
-// Pictures larger than this are refused, so a hostile file cannot exhaust memory.
-constexpr qint64 MaxPicturePixels = 100'000'000;
-
 // The menu commands.
 void loadGame(GameSession& session);
 void saveGame(GameSession& session);
@@ -39,8 +36,8 @@ bool writeGameFile(GameSession& session, const std::string& path);
 // The game in progress as a saved game.
 SavedGame savedGameOf(const GameSession& session);
 
-// Decodes a JPEG, bitmap or GIF file; a null image when it cannot be read,
-// cannot be decoded or is too large.
+// Decodes a picture file at no more than the size the game can show; a null
+// image when it cannot be read, cannot be decoded or would cost too much.
 QImage loadPicture(const std::string& path);
 
 }  // namespace mosaic
