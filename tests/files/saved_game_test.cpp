@@ -357,20 +357,6 @@ TEST_F(SavedGameFiles, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"game.tsq", "relative.tsq"}));
 }
 
-TEST_F(SavedGameFiles, FailedAtomicWriteLeavesEverythingAsItWas) {
-    // Into a folder that does not exist.
-    EXPECT_FALSE(writeFileAtomically(PathOf("no-such-folder/game.tsq"), SwapThreeByThree()));
-    EXPECT_TRUE(FolderEntries().empty());
-
-    // Over a folder: the rename fails, the folder and its contents stay.
-    fs::create_directory(PathOf("taken.tsq"));
-    WriteRaw(PathOf("taken.tsq/inside"), {1, 2, 3});
-    EXPECT_FALSE(writeFileAtomically(PathOf("taken.tsq"), SwapThreeByThree()));
-    EXPECT_TRUE(fs::is_directory(PathOf("taken.tsq")));
-    EXPECT_EQ(ReadRaw(PathOf("taken.tsq/inside")), (Bytes{1, 2, 3}));
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"taken.tsq"});
-}
-
 TEST_F(SavedGameFiles, AtomicWriteIntoReadOnlyFolderFailsAndKeepsTheOldFile) {
     const std::string path = PathOf("game.tsq");
     WriteRaw(path, SwapThreeByThree());
