@@ -17,12 +17,10 @@ namespace {
 
 class SilentPlatform : public mosaic::Platform {
 public:
-    mosaic::MessageAnswer showMessage(const std::string&, const std::string&, mosaic::MessageIcon,
-                                      mosaic::MessageButtons,
-                                      mosaic::MessageAnswer defaultButton) override {
-        return defaultButton;
+    mosaic::MessageAnswer showMessage(const mosaic::Message& message) override {
+        return message.defaultButton;
     }
-    void slideFrame(int, int) override {}
+    void slideFrame(int, int, int) override {}
     std::uint32_t clockSeed() override { return seed; }
     std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
         return std::nullopt;

@@ -1,13 +1,25 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mosaic Rush"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.mosaic_rush.MosaicRush"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A picture sliding puzzle."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("game"),
+                                 QStringLiteral("A saved game (.tsq) to load at start."),
+                                 QStringLiteral("[GAME.tsq]"));
+    parser.process(app);
+
     mosaic::MainWindow window;
     window.show();
+    if (!parser.positionalArguments().isEmpty())
+        window.openFile(parser.positionalArguments().constFirst());
     return app.exec();
 }

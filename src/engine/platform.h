@@ -11,6 +11,17 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 enum class FileDialogKind { Open, Save };
 
+// A modal message: its text, a detail line below it (the file and the cause
+// of a failure, say), title, icon and buttons.
+struct Message {
+    std::string text = {};
+    std::string detail = {};
+    std::string title = {};
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer defaultButton = MessageAnswer::Ok;
+};
+
 // What only the platform can do for the game. The main window implements it;
 // tests and the tools use fakes.
 class Platform {
@@ -18,14 +29,12 @@ public:
     virtual ~Platform() = default;
 
     // A modal message box; returns the button the player chose.
-    virtual MessageAnswer showMessage(const std::string& text, const std::string& title,
-                                      MessageIcon icon, MessageButtons buttons,
-                                      MessageAnswer defaultButton) = 0;
+    virtual MessageAnswer showMessage(const Message& message) = 0;
 
-    // A sliding piece has made step `step` (1..steps) of its way. The window
-    // paints it and paces the slide, one step a millisecond, without letting
-    // user input in.
-    virtual void slideFrame(int step, int steps) = 0;
+    // A sliding piece has made step `step` (1..steps) of a slide that lasts
+    // slideMs milliseconds. The window paints it and paces the slide without
+    // letting user input in.
+    virtual void slideFrame(int step, int steps, int slideMs) = 0;
 
     // Seed for dealing, taken from the clock.
     virtual std::uint32_t clockSeed() = 0;

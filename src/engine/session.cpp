@@ -421,12 +421,15 @@ void GameSession::animate(Cell piece, int dxCells, int dyCells) {
         offset = slidingPieces_.insert(slidingPieces_.end(), PieceOffset{label, 0, 0});
     const int steps = slideSteps(speed_, magnification_);
     const int stepTwips = slideStepTwips(speed_);
+    // The automatic player keeps its pace of a step a millisecond; a slide by
+    // hand lasts at least four screen frames, longer at slower speeds.
+    const int slideMs = manual_ ? MinimumSlideByHandMs + steps : steps;
     for (int step = 1; step <= steps; ++step) {
         if (dxCells != 0 || dyCells == 0)
             offset->dxTwips += dxCells * stepTwips;
         else
             offset->dyTwips += dyCells * stepTwips;
-        platform_.slideFrame(step, steps);
+        platform_.slideFrame(step, steps, slideMs);
     }
 }
 
@@ -451,7 +454,7 @@ bool GameSession::checkSolved() {
 }
 
 void GameSession::showCompletedMessage(const std::string& title, MessageIcon icon) {
-    platform_.showMessage("Completed", title, icon, MessageButtons::Ok, MessageAnswer::Ok);
+    platform_.showMessage({.text = "Completed", .title = title, .icon = icon});
 }
 
 void GameSession::showMoveCount() {

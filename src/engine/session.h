@@ -24,6 +24,8 @@ namespace mosaic {
 
 // The speeds of the automatic player and of slides, slowest first.
 constexpr std::array<int, 4> SpeedSettings = {4, 15, 30, 45};
+// A slide by hand is seen over at least four screen frames.
+constexpr int MinimumSlideByHandMs = 60;
 
 // A piece cut from the source picture: the picture cell at reading position
 // `label` of a grid, stretched to `size`. Cell sizes in the picture are

@@ -84,8 +84,9 @@ MainWindowModel designWindowModel() {
         result.place = place;
         return result;
     };
-    window.workingNotice = control(WorkingText, pixelRect(1920, 1320, 1815, 375));
-    window.pieceCorrectNotice = control(PieceCorrectText, pixelRect(0, 0, 2415, 375));
+    // The notices are wide enough for their bold 13.5-point text.
+    window.workingNotice = control(WorkingText, pixelRect(1920, 1320, 1950, 375));
+    window.pieceCorrectNotice = control(PieceCorrectText, pixelRect(0, 0, 2700, 375));
     window.moveCounter = control("", pixelRect(0, 0, 855, 285));
     window.sizeCaption = control("", pixelRect(0, 0, 1215, 285));
     window.movesCaption = control(MovesText, pixelRect(0, 0, 720, 255));

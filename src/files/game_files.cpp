@@ -13,22 +13,36 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-void showAlert(GameSession& session, const std::string& text) {
-    session.platform().showMessage(text, "ALERT", MessageIcon::Exclamation, MessageButtons::Ok,
-                                   MessageAnswer::Ok);
+void showAlert(GameSession& session, const std::string& text, const std::string& detail) {
+    session.platform().showMessage(
+        {.text = text, .detail = detail, .title = "ALERT", .icon = MessageIcon::Exclamation});
+}
+
+// "name: cause", the detail of a failure's message.
+std::string failureDetail(const std::string& path, const std::string& cause) {
+    return fileNamePart(path) + ": " + cause;
 }
 
 // Shows the file dialog until it gives an acceptable name or is cancelled.
 std::optional<std::string> chooseGameFile(GameSession& session, FileDialogKind kind) {
+    bool toldAboutLength = false;
     for (;;) {
         const std::optional<std::string> chosen =
             session.platform().chooseFile(kind, GameFileFilter);
         if (!chosen)
             return std::nullopt;
         const std::string path = applyDefaultExtension(*chosen);
-        // Names are kept short; the dialog simply asks again.
-        if (fileNameTooLong(path))
+        // Names are kept short: the dialog asks again, and says why the
+        // first time.
+        if (fileNameTooLong(path)) {
+            if (!toldAboutLength)
+                session.platform().showMessage(
+                    {.text = "File names are at most 12 characters long, with \".tsq\".",
+                     .detail = fileNamePart(path),
+                     .title = "File name"});
+            toldAboutLength = true;
             continue;
+        }
         if (kind == FileDialogKind::Open && !fileExists(path))
             continue;
         return path;
@@ -50,9 +64,10 @@ void saveGame(GameSession& session) {
 bool openGameFile(GameSession& session, const std::string& path) {
     // The whole file is read and checked before anything changes, so a
     // corrupt file leaves the game in progress exactly as it was.
-    const std::optional<std::vector<std::uint8_t>> bytes = readGameFileBytes(path);
+    std::string cause;
+    const std::optional<std::vector<std::uint8_t>> bytes = readGameFileBytes(path, &cause);
     if (!bytes) {
-        showAlert(session, "Error reading");
+        showAlert(session, "Error reading", failureDetail(path, cause));
         return false;
     }
     const DecodeResult decoded = decodeSavedGame(*bytes, session.playKind());
@@ -60,7 +75,8 @@ bool openGameFile(GameSession& session, const std::string& path) {
     if (decoded.problem == GameFileProblem::SizeOutOfRange)
         return false;
     if (decoded.problem == GameFileProblem::Corrupt) {
-        showAlert(session, "Error reading");
+        showAlert(session, "Error reading",
+                  failureDetail(path, "This is not a saved game. " + decoded.fault));
         return false;
     }
     const SavedGame& saved = decoded.game;
@@ -76,13 +92,17 @@ bool writeGameFile(GameSession& session, const std::string& path) {
     // The old file is replaced only once the new one is safely written.
     if (fileExists(path)) {
         const MessageAnswer answer = session.platform().showMessage(
-            "Save game exists. Overwrite?", "Replace", MessageIcon::Question, MessageButtons::YesNo,
-            MessageAnswer::No);
+            {.text = "Save game exists. Overwrite?",
+             .title = "Replace",
+             .icon = MessageIcon::Question,
+             .buttons = MessageButtons::YesNo,
+             .defaultButton = MessageAnswer::No});
         if (answer != MessageAnswer::Yes)
             return false;
     }
-    if (!writeFileAtomically(path, encodeSavedGame(savedGameOf(session)))) {
-        showAlert(session, "Error saving");
+    std::string cause;
+    if (!writeFileAtomically(path, encodeSavedGame(savedGameOf(session)), &cause)) {
+        showAlert(session, "Error saving", failureDetail(path, cause));
         return false;
     }
     return true;
@@ -91,10 +111,13 @@ bool writeGameFile(GameSession& session, const std::string& path) {
 void importImage(GameSession& session) {
     const std::optional<std::string> path =
         session.platform().chooseFile(FileDialogKind::Save, ImageFileFilter);
-    if (!path)
-        return;
+    if (path)
+        importPictureFile(session, *path);
+}
+
+void importPictureFile(GameSession& session, const std::string& path) {
     // A file that cannot be loaded brings back the default picture.
-    session.setSourcePicture(loadPicture(*path));
+    session.setSourcePicture(loadPicture(path));
 }
 
 QImage loadPicture(const std::string& path) {

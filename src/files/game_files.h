@@ -24,6 +24,10 @@ void loadGame(GameSession& session);
 void saveGame(GameSession& session);
 void importImage(GameSession& session);
 
+// Import Image without its dialog: the picture the next board is cut from,
+// or the default picture when the file cannot be read as one.
+void importPictureFile(GameSession& session, const std::string& path);
+
 // Reads a saved game and makes it the game in progress; on failure says so
 // ("Error reading", or nothing for a grid outside 1..10), leaves the game as
 // it was and returns false.

@@ -1,9 +1,10 @@
 #include "files/saved_game.h"
 
+#include <QSaveFile>
+
 #include <array>
 #include <cerrno>
-#include <cstdio>
-#include <random>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,36 +34,6 @@ bool cellsHoldFullLabelSet(std::span<const int> cells, PlayKind play) {
     return true;
 }
 
-// write() until everything is written; false on any error.
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes = bytes.subspan(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-std::string randomTag() {
-    static thread_local std::mt19937_64 generator{std::random_device{}()};
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(generator()));
-    return text;
-}
-
 }  // namespace
 
 DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind currentPlay) {
@@ -74,11 +45,11 @@ DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind curre
     const int columns = byteAt(0);
     const int rows = byteAt(1);
     if (columns < 1 || columns > MaxGridSide || rows < 1 || rows > MaxGridSide)
-        return {GameFileProblem::SizeOutOfRange, {}};
+        return {GameFileProblem::SizeOutOfRange, {}, "The grid is not 1..10 by 1..10."};
 
     const int movesHigh = byteAt(2);
     if (movesHigh > MaxMoveCount / 256)
-        return {GameFileProblem::Corrupt, {}};
+        return {GameFileProblem::Corrupt, {}, "The move count is over 32767."};
 
     SavedGame game;
     game.moveCount = movesHigh * 256 + byteAt(3);
@@ -95,8 +66,15 @@ DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind curre
     const int modeByte = byteAt(HeaderBytes + cellCount + 1);
     game.play = modeByte == '0' ? PlayKind::Swap : modeByte == '1' ? PlayKind::Sliding : currentPlay;
 
-    if (!cellsHoldFullLabelSet(cellBytes, game.play))
-        return {GameFileProblem::Corrupt, {}};
+    const std::string grid = std::to_string(columns) + " x " + std::to_string(rows);
+    if (bytes.size() < HeaderBytes + cellCount)
+        return {GameFileProblem::Corrupt, {}, "The file ends before the last cell of its " + grid + " grid."};
+    if (!cellsHoldFullLabelSet(cellBytes, game.play)) {
+        const std::string pieces = game.play == PlayKind::Sliding
+                                       ? "pieces 1 to " + std::to_string(cellCount - 1) + " and one empty cell"
+                                       : "pieces 1 to " + std::to_string(cellCount);
+        return {GameFileProblem::Corrupt, {}, "The cells of its " + grid + " grid do not hold the " + pieces + " once each."};
+    }
 
     game.board = Board({columns, rows});
     for (std::size_t i = 0; i < cellCount; ++i) {
@@ -104,7 +82,7 @@ DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind curre
         const Cell cell{static_cast<int>(i) % columns + 1, static_cast<int>(i) / columns + 1};
         game.board.setLabel(cell, value == EmptyCellByte ? Board::EmptyCell : value);
     }
-    return {GameFileProblem::None, std::move(game)};
+    return {GameFileProblem::None, std::move(game), {}};
 }
 
 std::vector<std::uint8_t> encodeSavedGame(const SavedGame& game) {
@@ -157,66 +135,53 @@ bool fileNameTooLong(const std::string& path) {
     return characters > 12;
 }
 
-std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& path,
+                                                           std::string* cause) {
+    const auto fail = [cause](const std::string& why) -> std::optional<std::vector<std::uint8_t>> {
+        if (cause)
+            *cause = why;
+        return std::nullopt;
+    };
     // O_NONBLOCK keeps a FIFO from hanging the open; it is refused just below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return std::nullopt;
-
-    std::optional<std::vector<std::uint8_t>> result;
+        return fail(std::strerror(errno));
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        std::vector<std::uint8_t> bytes(GameFileReadLimit);
-        std::size_t filled = 0;
-        bool failed = false;
-        while (filled < bytes.size()) {
-            const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0)
-                failed = true;
-            if (got <= 0)
-                break;
-            filled += static_cast<std::size_t>(got);
-        }
-        if (!failed) {
-            bytes.resize(filled);
-            result = std::move(bytes);
-        }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail("It is not a file.");
+    }
+    std::vector<std::uint8_t> bytes(GameFileReadLimit);
+    std::size_t filled = 0;
+    int error = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            error = errno;
+        if (got <= 0)
+            break;
+        filled += static_cast<std::size_t>(got);
     }
     ::close(fd);
-    return result;
+    if (error != 0)
+        return fail(std::strerror(error));
+    bytes.resize(filled);
+    return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = path + "." + randomTag() + ".tmp";
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-
-    bool ok = writeAll(fd, bytes);
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-
-    // Make the rename itself durable. The new file is in place already, so a
-    // failure here does not make the save fail.
-    const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return true;
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         std::string* cause) {
+    QSaveFile file(QString::fromStdString(path));
+    const bool written =
+        file.open(QIODevice::WriteOnly) &&
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) ==
+            qint64(bytes.size()) &&
+        file.commit();
+    if (!written && cause)
+        *cause = file.errorString().toStdString();
+    return written;
 }
 
 }  // namespace mosaic

@@ -43,10 +43,12 @@ enum class GameFileProblem {
     Corrupt,         // anything else wrong: "Error reading"
 };
 
-// game is filled only when problem is None.
+// game is filled only when problem is None; fault says what is wrong
+// otherwise.
 struct DecodeResult {
     GameFileProblem problem = GameFileProblem::None;
     SavedGame game;
+    std::string fault;
 };
 
 // Decodes the bytes of a saved-game file. Missing bytes at the end read as
@@ -79,12 +81,16 @@ bool fileNameTooLong(const std::string& path);
 inline constexpr std::size_t GameFileReadLimit = 4096;
 
 // The first bytes of a regular file (at most GameFileReadLimit), or nullopt
-// when the path cannot be opened or read or is not a regular file.
-std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& path);
+// when the path cannot be opened or read or is not a regular file; then
+// cause, when given, says why.
+std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& path,
+                                                           std::string* cause = nullptr);
 
-// Writes bytes to "<path>.<random>.tmp" in the same folder, flushes it to
-// disk, then renames it over path. On any failure the temporary file is
-// removed, false is returned and whatever was at path before is untouched.
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+// Replaces the file at path with bytes, or leaves it as it was: the bytes go
+// to an unnamed file in the same folder that takes the file's name only once
+// it is whole (QSaveFile). A symbolic link is written through to its target,
+// and the file keeps its permissions. On failure cause, when given, says why.
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         std::string* cause = nullptr);
 
 }  // namespace mosaic

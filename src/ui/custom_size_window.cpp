@@ -3,11 +3,9 @@
 #include "engine/window_model.h"
 #include "engine/session.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QWindow>
 
 namespace {
 
@@ -28,10 +26,10 @@ constexpr int LargestSize = 10;
 }  // namespace
 
 CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      session_(session),
-      mainWindow_(mainWindow) {
+    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint),
+      session_(session) {
+    setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("customSizeWindow"));
     setWindowTitle(QStringLiteral("Custom"));
@@ -79,20 +77,4 @@ void CustomSizeWindow::onGoClicked() {
         {columnsList_->currentIndex() + SmallestSize, rowsList_->currentIndex() + SmallestSize});
     emit sizeApplied();
     close();
-}
-
-void CustomSizeWindow::showEvent(QShowEvent* event) {
-    // The native window exists by now and is not yet mapped.
-    QWindow* window = windowHandle();
-    if (window && mainWindow_) {
-        if (QWindow* mainWindow = mainWindow_->window()->windowHandle())
-            window->setTransientParent(mainWindow);
-    }
-    QWidget::showEvent(event);
-}
-
-void CustomSizeWindow::closeEvent(QCloseEvent* event) {
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-    QWidget::closeEvent(event);
 }

@@ -3,7 +3,6 @@
 // The Custom window: any grid of 3 to 10 columns by 3 to 10 rows, chosen from
 // two lists and dealt with GO.
 
-#include <QPointer>
 #include <QWidget>
 
 class QComboBox;
@@ -14,11 +13,10 @@ namespace mosaic {
 class GameSession;
 }
 
-// The main window shows this window and then disables itself; the window enables the
-// main window again when it closes, by GO or from its title bar. It is a
-// top-level window of its own rather than a child of the main window, since a
-// child would be disabled together with it; it stays above the main window as
-// its transient window. Deleted on closing, so each opening loads it afresh.
+// A window of the main window's own, modal to it: while it is open the main
+// window takes no input, and a window manager keeps it above the main window.
+// It closes by GO or from its title bar. Deleted on closing, so each opening
+// loads it afresh.
 class CustomSizeWindow : public QWidget {
     Q_OBJECT
 
@@ -30,15 +28,12 @@ signals:
     void sizeApplied();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void fillLists();
     void onGoClicked();
 
     mosaic::GameSession& session_;
-    QPointer<QWidget> mainWindow_;
 
     QComboBox* columnsList_;
     QLabel* timesLabel_;  // "X" between the lists

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QThread>
 
@@ -132,11 +133,47 @@ MainWindow::MainWindow(QWidget* parent)
     autoPlayTimer_.setTimerType(Qt::PreciseTimer);
 
     splash_->setPixmap(QPixmap::fromImage(session_.splashPicture()));
+    setAcceptDrops(true);
     showSession();
 }
 
+void MainWindow::openFile(const QString& path) {
+    handle([this, path] {
+        if (path.endsWith(QLatin1String(".tsq"), Qt::CaseInsensitive)) {
+            // Only while Load Game may be chosen: not during auto play.
+            if (session_.window().menus.loadGame.enabled)
+                openGameFile(session_, path.toStdString());
+        } else {
+            importPictureFile(session_, path.toStdString());
+        }
+    });
+}
+
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
+}
+
 MainWindow::~MainWindow() {
-    // The other windows show the session, which goes with this window.
+    // The other windows show the session: they go before it does.
     delete viewer_.data();
     delete customSize_.data();
     delete about_.data();
@@ -319,24 +356,23 @@ void MainWindow::showSession() {
     showTimer(noticeTimer_, model.noticeTimer);
 }
 
-MessageAnswer MainWindow::showMessage(const std::string& text, const std::string& title,
-                                      MessageIcon icon, MessageButtons buttons,
-                                      MessageAnswer defaultButton) {
+MessageAnswer MainWindow::showMessage(const Message& message) {
     // The box waits in an event loop of its own: first show what the event
     // has done so far, and stop the timers it has stopped.
     showSession();
     QMessageBox box(this);
-    box.setWindowTitle(QString::fromStdString(title));
-    box.setText(QString::fromStdString(text));
-    switch (icon) {
+    box.setWindowTitle(QString::fromStdString(message.title));
+    box.setText(QString::fromStdString(message.text));
+    box.setInformativeText(QString::fromStdString(message.detail));
+    switch (message.icon) {
     case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
-    if (buttons == MessageButtons::YesNo) {
+    if (message.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(defaultButton == MessageAnswer::Yes ? QMessageBox::Yes
-                                                                 : QMessageBox::No);
+        box.setDefaultButton(message.defaultButton == MessageAnswer::Yes ? QMessageBox::Yes
+                                                                         : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
@@ -346,11 +382,11 @@ MessageAnswer MainWindow::showMessage(const std::string& text, const std::string
         return MessageAnswer::Yes;
     if (answer == QMessageBox::No)
         return MessageAnswer::No;
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 
-void MainWindow::slideFrame(int step, int steps) {
-    // One step a millisecond; the board is painted once a screen frame. No
+void MainWindow::slideFrame(int step, int steps, int slideMs) {
+    // The board is painted once a screen frame and at the last step. No
     // events are handled meanwhile: input waits until the slide ends.
     if (step == 1) {
         slideClock_.start();
@@ -361,7 +397,7 @@ void MainWindow::slideFrame(int step, int steps) {
         boardView_->repaint();
         lastPaintNs_ = slideClock_.nsecsElapsed();
     }
-    const qint64 due = qint64(step) * 1'000'000;
+    const qint64 due = qint64(step) * slideMs * 1'000'000 / steps;
     const qint64 wait = due - slideClock_.nsecsElapsed();
     if (wait > 0 && isVisible())
         QThread::usleep(static_cast<unsigned long>(wait / 1000));
@@ -392,34 +428,45 @@ std::optional<std::string> MainWindow::chooseFile(FileDialogKind kind, const std
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
+void MainWindow::showOwnWindow(QWidget* window) {
+    // Each window of the main window's own opens centred on it.
+    if (!window->isVisible())
+        window->move(frameGeometry().center() - window->rect().center());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void MainWindow::openCustomSize() {
     customSize_ = new CustomSizeWindow(session_, this);
     connect(customSize_, &CustomSizeWindow::sizeApplied, this, &MainWindow::showSession);
-    customSize_->show();
-    setEnabled(false);
+    showOwnWindow(customSize_);
 }
 
 void MainWindow::openViewer() {
-    if (viewer_ && viewer_->isVisible()) {
+    if (viewer_ && viewer_->isVisible())
         viewer_->fillPicture();
-    } else {
-        viewer_ = new PictureViewer(session_);
-    }
-    viewer_->show();
-    viewer_->raise();
-    viewer_->activateWindow();
+    else
+        viewer_ = new PictureViewer(session_, this);
+    showOwnWindow(viewer_);
 }
 
 void MainWindow::openAbout() {
-    about_ = new AboutWindow();
-    about_->show();
+    // One About window at a time: choosing About again brings it up.
+    if (!about_ || !about_->isVisible())
+        about_ = new AboutWindow(this);
+    showOwnWindow(about_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The other windows go with the main window, so that the program ends.
-    for (QWidget* window : {static_cast<QWidget*>(viewer_.data()),
-                            static_cast<QWidget*>(customSize_.data()),
-                            static_cast<QWidget*>(about_.data())})
+    // The Custom window holds the main window until it closes.
+    if (customSize_ && customSize_->isVisible()) {
+        event->ignore();
+        return;
+    }
+    // The other windows go with the main window, and the program ends.
+    for (QWidget* window :
+         {static_cast<QWidget*>(viewer_.data()), static_cast<QWidget*>(about_.data())})
         if (window)
             window->close();
     splashTimer_.stop();

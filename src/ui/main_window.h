@@ -40,16 +40,22 @@ public:
     // Copies the window model onto the widgets, menus and timers.
     void showSession();
 
+    // A file dropped on the window or named on the command line: a saved
+    // game (".tsq") is loaded as Load Game loads it, anything else imported
+    // as Import Image imports it.
+    void openFile(const QString& path);
+
     // Platform
-    MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
-                              MessageButtons buttons, MessageAnswer defaultButton) override;
-    void slideFrame(int step, int steps) override;
+    MessageAnswer showMessage(const Message& message) override;
+    void slideFrame(int step, int steps, int slideMs) override;
     std::uint32_t clockSeed() override;
     std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& filter) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Runs one event of the session, then shows its effects.
@@ -66,6 +72,7 @@ private:
     template <typename Widget>
     void showCaptioned(Widget* widget, const Control& control);
 
+    void showOwnWindow(QWidget* window);
     void openCustomSize();
     void openViewer();
     void openAbout();

@@ -59,8 +59,8 @@ TEST(Session, PlacesEveryControlForGridAndMagnification) {
         EXPECT_EQ(w.sizeCaption.place, c.sizeCaption);
         EXPECT_EQ(w.movesCaption.place, c.movesCaption);
         EXPECT_EQ(w.moveCounter.place, c.moveCounter);
-        EXPECT_EQ(w.workingNotice.place, (Rect{128, 88, 121, 25}));
-        EXPECT_EQ(w.pieceCorrectNotice.place, (Rect{0, 0, 161, 25}));
+        EXPECT_EQ(w.workingNotice.place, (Rect{128, 88, 130, 25}));
+        EXPECT_EQ(w.pieceCorrectNotice.place, (Rect{0, 0, 180, 25}));
         const Board& board = t.session.board();
         EXPECT_EQ(t.session.piecePlace(board.label({1, 1})), c.topLeftPiece);
         EXPECT_EQ(t.session.piecePlace(board.label({c.grid.columns, c.grid.rows - 1})),
@@ -161,6 +161,31 @@ TEST(Session, ClicksAndDirectionsSlideTheNeighbourOfTheEmptyCell) {
     }
     EXPECT_GT(t.platform.slideFrames, 0);
     EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST(Session, SlidesByHandLastFourFramesOrMoreAndAutoPlayKeepsItsPace) {
+    int slowerMs = 1000;
+    for (int speed = 0; speed < 4; ++speed) {
+        for (const int magnification : {1, 2}) {
+            TestSession t;
+            t.session.chooseSpeed(speed);
+            t.session.chooseMagnification(magnification);
+            t.session.chooseSize(4);
+            t.session.slidePiece(Direction::Down);
+            const int steps = 360 * magnification / SpeedSettings[std::size_t(speed)];
+            EXPECT_EQ(t.platform.slideFrames, steps);
+            EXPECT_GE(t.platform.slideMs, 60);
+            if (magnification == 1) {
+                EXPECT_LT(t.platform.slideMs, slowerMs) << "X 0.5 is the slowest";
+                slowerMs = t.platform.slideMs;
+            }
+            t.session.toggleAutoPlay();
+            const int framesByHand = t.platform.slideFrames;
+            for (int tick = 0; tick < 10 && t.platform.slideFrames == framesByHand; ++tick)
+                t.session.autoPlayTick();
+            EXPECT_EQ(t.platform.slideMs, steps) << "a step a millisecond";
+        }
+    }
 }
 
 TEST(Session, CompletingTheBoardClosesPlayAndCongratulates) {

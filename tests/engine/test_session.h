@@ -16,23 +16,19 @@ namespace mosaic::testing {
 // Records what the game asks of the platform and answers from a script.
 class FakePlatform : public Platform {
 public:
-    struct Message {
-        std::string text, title;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
-
-    MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
-                              MessageButtons buttons, MessageAnswer defaultButton) override {
-        messages.push_back({text, title, icon, buttons});
+    MessageAnswer showMessage(const Message& message) override {
+        messages.push_back(message);
         if (answers.empty())
-            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : defaultButton;
+            return message.defaultButton;
         const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
 
-    void slideFrame(int, int) override { ++slideFrames; }
+    void slideFrame(int, int, int ms) override {
+        ++slideFrames;
+        slideMs = ms;
+    }
 
     std::uint32_t clockSeed() override { return seed; }
 
@@ -49,6 +45,7 @@ public:
     std::deque<std::optional<std::string>> paths;  // nullopt entries answer Cancel
     std::uint32_t seed = 12345;
     int slideFrames = 0;
+    int slideMs = 0;  // of the last slide
 };
 
 // The real default picture the game ships.

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
+#include <sys/fsuid.h>
 #include <unistd.h>
 
 namespace mosaic {
@@ -85,37 +87,90 @@ TEST_F(GameFiles, ALoadedGameChecksItsOrderAndOpensPlay) {
     }
 }
 
-TEST_F(GameFiles, ABadFileLeavesTheGameAsItWas) {
+TEST_F(GameFiles, ABadFileLeavesTheGameAsItWasAndSaysWhy) {
+    const std::string notSaved = "bad.tsq: This is not a saved game. ";
     struct Case {
         const char* name;
         Bytes bytes;
-        bool saysErrorReading;
+        std::string detail;  // empty: refused without a message
     };
     const Case cases[] = {
-        {"grid too large", {11, 3, 0, 0}, false},
-        {"label twice", {3, 3, 0, 0, 1, 1, 2, 3, 4, 5, 6, 7, 255, '1', '1'}, true},
-        {"swap cells in sliding play", {3, 3, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, '1', '1'}, true},
-        {"empty file", {}, false},
+        {"grid too large", {11, 3, 0, 0}, ""},
+        {"empty file", {}, ""},
+        {"label twice", {3, 3, 0, 0, 1, 1, 2, 3, 4, 5, 6, 7, 255, '1', '1'},
+         notSaved + "The cells of its 3 x 3 grid do not hold the pieces 1 to 8 and one empty "
+                    "cell once each."},
+        {"swap cells in sliding play", {3, 3, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, '1', '1'},
+         notSaved + "The cells of its 3 x 3 grid do not hold the pieces 1 to 8 and one empty "
+                    "cell once each."},
+        {"cut short", {3, 3, 0, 0, 1, 2, 3}, notSaved + "The file ends before the last cell of its 3 x 3 grid."},
+        {"move count", {3, 3, 200, 0}, notSaved + "The move count is over 32767."},
+        {"no such file", {}, "missing.tsq: No such file or directory"},
+        {"a folder", {}, "folder.tsq: It is not a file."},
+        {"no right to read", {3, 3, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 255, '1', '1'},
+         "locked.tsq: Permission denied"},
     };
+    fs::create_directory(pathOf("folder.tsq"));
     for (const Case& c : cases) {
         TestSession t;
         t.session.chooseSize(4);
         t.session.chooseMagnification(2);
         const Board board = t.session.board();
         const Board goal = t.session.goal();
-        const std::string path = pathOf("bad.tsq");
+        std::string path = pathOf("bad.tsq");
         write(path, c.bytes);
-        EXPECT_FALSE(openGameFile(t.session, path)) << c.name;
+        if (c.detail.starts_with("missing") || c.detail.starts_with("folder"))
+            path = pathOf(c.detail.substr(0, c.detail.find(':')));
+        bool opened = false;
+        if (c.detail.starts_with("locked")) {
+            // Root reads anything, so the file is read with an ordinary user's rights.
+            path = pathOf("locked.tsq");
+            write(path, c.bytes);
+            fs::permissions(path, fs::perms::none);
+            const int user = ::setfsuid(65534);
+            opened = openGameFile(t.session, path);
+            ::setfsuid(user);
+        } else {
+            opened = openGameFile(t.session, path);
+        }
+        EXPECT_FALSE(opened) << c.name;
         EXPECT_EQ(t.session.board(), board) << c.name;
         EXPECT_EQ(t.session.goal(), goal) << c.name;
         EXPECT_EQ(t.session.magnification(), 2) << c.name;
-        EXPECT_EQ(t.platform.messages.size(), c.saysErrorReading ? 1u : 0u) << c.name;
-        if (c.saysErrorReading) {
+        ASSERT_EQ(t.platform.messages.size(), c.detail.empty() ? 0u : 1u) << c.name;
+        if (!c.detail.empty()) {
             EXPECT_EQ(t.platform.messages[0].text, "Error reading");
+            EXPECT_EQ(t.platform.messages[0].detail, c.detail);
             EXPECT_EQ(t.platform.messages[0].title, "ALERT");
             EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Exclamation);
         }
     }
+}
+
+TEST_F(GameFiles, TheDialogSaysOnceThatANameIsTooLong) {
+    TestSession t;
+    t.session.chooseSize(3);
+    t.platform.paths = {pathOf("a-long-name"), pathOf("another-long-one"), pathOf("short")};
+    saveGame(t.session);
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].text, "File names are at most 12 characters long, with \".tsq\".");
+    EXPECT_EQ(t.platform.messages[0].detail, "a-long-name.tsq");
+    EXPECT_TRUE(fs::exists(pathOf("short.tsq")));
+}
+
+TEST_F(GameFiles, ASaveWritesThroughALinkAndKeepsPermissions) {
+    TestSession t;
+    t.session.chooseSize(3);
+    const std::string target = pathOf("target.tsq");
+    write(target, {1, 2, 3});
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("target.tsq", pathOf("link.tsq"));
+    t.platform.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(writeGameFile(t.session, pathOf("link.tsq")));
+    EXPECT_TRUE(fs::is_symlink(pathOf("link.tsq")));
+    EXPECT_EQ(read(target), encodeSavedGame(savedGameOf(t.session)));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(GameFiles, SaveWritesTheGameAndAsksBeforeReplacing) {
@@ -149,15 +204,23 @@ TEST_F(GameFiles, SaveWritesTheGameAndAsksBeforeReplacing) {
     withPath(t, path, saveGame);
     EXPECT_EQ(read(path).size(), 15u);
 
-    // A save that cannot be written says so and leaves what was there.
+    // A save that cannot be written says so and why, and leaves what was
+    // there: no temporary file either.
     t.platform.messages.clear();
     t.platform.answers = {MessageAnswer::Yes};
     const std::string blocked = pathOf("blocked.tsq");
-    fs::create_directory(blocked);  // a folder in the way: the rename fails
+    fs::create_directory(blocked);  // a folder in the way
     withPath(t, blocked, saveGame);
     ASSERT_EQ(t.platform.messages.size(), 2u);
     EXPECT_EQ(t.platform.messages[1].text, "Error saving");
+    EXPECT_TRUE(t.platform.messages[1].detail.starts_with("blocked.tsq: "));
+    EXPECT_GT(t.platform.messages[1].detail.size(), 13u);
     EXPECT_TRUE(fs::is_directory(blocked));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"blocked.tsq", "game.tsq"}));
 }
 
 TEST_F(GameFiles, ImportCutsTheNextBoardAndABadFileBringsBackTheDefault) {

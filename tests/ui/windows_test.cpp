@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -233,12 +234,18 @@ private slots:
     }
 
     void customSizeHoldsTheMainWindowUntilGo() {
+        window->move(100, 80);
         trigger("customSizeAction");
         auto* custom = visibleTopLevel<CustomSizeWindow>();
         QVERIFY(custom);
         QVERIFY(QTest::qWaitForWindowExposed(custom));
         QCOMPARE(custom->windowHandle()->transientParent(), window->windowHandle());
-        QVERIFY(!window->isEnabled());
+        QCOMPARE(custom->windowModality(), Qt::WindowModal);
+        QCOMPARE(QApplication::activeModalWidget(), custom);
+        // Centred on the main window, give or take the frame the platform adds.
+        QVERIFY((custom->frameGeometry().center() - window->frameGeometry().center()).manhattanLength() <= 6);
+        QVERIFY(!window->close());  // the close box waits for the Custom window
+        QVERIFY(window->isVisible());
         custom->findChild<QComboBox*>("columnsList")->setCurrentText(QStringLiteral("5"));
         custom->findChild<QComboBox*>("rowsList")->setCurrentText(QStringLiteral("7"));
         QTest::mouseClick(custom->findChild<QPushButton*>("goButton"), Qt::LeftButton);
@@ -280,14 +287,86 @@ private slots:
         QVERIFY(!holdsText(bytes, contactAddress()));
     }
 
-    void closingTheMainWindowClosesTheOthers() {
+    void secondaryWindowsBelongToTheMainWindowAndGoWithIt() {
         trigger("viewImageAction");
         trigger("aboutAction");
+        trigger("aboutAction");  // one About window: choosing it again brings it up
         QPointer<PictureViewer> viewer = window->viewer();
         QPointer<AboutWindow> about = visibleTopLevel<AboutWindow>();
         QVERIFY(viewer && about);
-        window->close();
+        QCOMPARE(window->findChildren<AboutWindow*>().size(), 1);
+        for (QWidget* own : {static_cast<QWidget*>(viewer.data()), static_cast<QWidget*>(about.data())}) {
+            QCOMPARE(own->parentWidget(), window.get());
+            QVERIFY(QTest::qWaitForWindowExposed(own));
+            QCOMPARE(own->windowHandle()->transientParent(), window->windowHandle());
+        }
+        QVERIFY(window->close());
         QTRY_VERIFY(!viewer && !about);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+    }
+
+    void captionsFitTheirBoxes() {
+        session().openSavedGame(testing::boardOf({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 0}}),
+                                MaxMoveCount, GoalOrder::RowsAscending, PlayKind::Sliding);
+        for (const char* magnify : {"magnify1Action", "magnify2Action"}) {
+            trigger(magnify);
+            QTest::mouseClick(button("autoButton"), Qt::LeftButton);  // the longer "MANUAL"
+            for (const char* name : {"workingNotice", "pieceCorrectNotice", "moveCounter",
+                                     "sizeCaption", "movesCaption", "leftButton", "rightButton",
+                                     "upButton", "downButton", "autoButton"}) {
+                auto* widget = window->findChild<QWidget*>(name);
+                const QString text = widget->property("text").toString();
+                QVERIFY2(!text.isEmpty(), name);
+                // A line box keeps a margin of two pixels each side.
+                const int needed = widget->fontMetrics().horizontalAdvance(text) + 4;
+                QVERIFY2(needed <= widget->width(),
+                         qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+                                        .arg(name, text).arg(needed).arg(widget->width())));
+                QVERIFY2(widget->fontMetrics().height() <= widget->height(), name);
+            }
+            QTest::mouseClick(button("autoButton"), Qt::LeftButton);
+        }
+    }
+
+    void droppedFilesLoadOrImportAsTheMenuDoes() {
+        QTemporaryDir folder;
+        const QString game = folder.filePath("dropped.tsq");
+        QFile file(game);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x04\x03\x00\x05\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\xff\x0b" "11", 18));
+        file.close();
+        QImage green(40, 40, QImage::Format_RGB32);
+        green.fill(QColor(0, 200, 0));
+        const QString picture = folder.filePath("green.png");
+        QVERIFY(green.save(picture));
+        for (const QString& path : {game, picture}) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(window.get(), &drop);
+        }
+        QCOMPARE(session().board().size(), (GridSize{4, 3}));
+        QCOMPARE(session().moveCount(), 5);
+        QCOMPARE(session().sourcePicture().pixelColor(5, 5), QColor(0, 200, 0));
+    }
+
+    void aSlideByHandIsPaintedOverFourFramesOrMore() {
+        trigger("size3Action");
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                paints += event->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        } counter;
+        window->boardView()->installEventFilter(&counter);
+        QTest::keyClick(window.get(), Qt::Key_Down);
+        QCOMPARE(session().moveCount(), 1);
+        QVERIFY2(counter.paints >= 4, qPrintable(QString::number(counter.paints)));
     }
 };
 

@@ -27,13 +27,11 @@ namespace {
 // slides are not shown and dialogs are cancelled.
 class HeadlessPlatform : public mosaic::Platform {
 public:
-    mosaic::MessageAnswer showMessage(const std::string& text, const std::string&,
-                                      mosaic::MessageIcon, mosaic::MessageButtons,
-                                      mosaic::MessageAnswer defaultButton) override {
-        lastMessage = text;
-        return defaultButton;
+    mosaic::MessageAnswer showMessage(const mosaic::Message& message) override {
+        lastMessage = message.detail.empty() ? message.text : message.text + ": " + message.detail;
+        return message.defaultButton;
     }
-    void slideFrame(int, int) override {}
+    void slideFrame(int, int, int) override {}
     std::uint32_t clockSeed() override { return 1; }
     std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
         return std::nullopt;
