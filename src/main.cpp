@@ -1,3 +1,4 @@
+#include "ui/application.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -5,8 +6,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Mosaic Rush"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.mosaic_rush.MosaicRush"));
+    QApplication::setApplicationName(mosaic::ApplicationName);
+    QApplication::setDesktopFileName(mosaic::DesktopFileName);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
 
     QCommandLineParser parser;

@@ -4,7 +4,8 @@
 # when the script is started by another user.
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
-  libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool desktop-file-utils"
+  libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool desktop-file-utils
+  appstream shared-mime-info"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

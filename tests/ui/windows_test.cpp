@@ -2,6 +2,7 @@
 // real dialogs and message boxes, answered from the test.
 
 #include "engine/test_session.h"
+#include "ui/application.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 
@@ -327,6 +328,20 @@ private slots:
             }
             QTest::mouseClick(button("autoButton"), Qt::LeftButton);
         }
+    }
+
+    void theDesktopEntryNamesTheWindowAndOpensSavedGames() {
+        QFile entry(QStringLiteral(MOSAIC_DESKTOP_ENTRY));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QMap<QString, QString> keys;
+        for (const QString& line : QString::fromUtf8(entry.readAll()).split('\n'))
+            if (const qsizetype equals = line.indexOf('='); equals > 0)
+                keys[line.left(equals)] = line.mid(equals + 1);
+        QCOMPARE(keys["StartupWMClass"], ApplicationName);
+        QCOMPARE(keys["Icon"], DesktopFileName);
+        QCOMPARE(keys["Exec"], QStringLiteral("mosaic-rush %f"));
+        QCOMPARE(keys["MimeType"], QStringLiteral("application/x-mosaic-rush-game;"));
+        QCOMPARE(keys["Categories"], QStringLiteral("Game;LogicGame;"));
     }
 
     void droppedFilesLoadOrImportAsTheMenuDoes() {

@@ -3,8 +3,8 @@
 //   draw-pictures OUTDIR
 //
 // writes default.jpg (the default puzzle picture), splash.png (the start-up
-// card), about-logo.png (the About window's logo) and mosaic-rush.png (the
-// application icon). Everything is drawn here with QPainter; random choices
+// card), about-logo.png (the About window's logo), mosaic-rush.png (the
+// application icon) and icons/mosaic-rush-N.png (the icon at smaller sizes). Everything is drawn here with QPainter; random choices
 // come from a fixed-seed generator of our own, so the same build draws the
 // same pictures every time.
 
@@ -412,12 +412,13 @@ void drawTileTray(QPainter& p, const QRectF& area, double gap, double radius) {
 // ---------------------------------------------------------------------------
 // mosaic-rush.png
 
-QImage drawIcon() {
-    constexpr int size = 256;
+// Drawn on a 256-pixel design, scaled to the size asked for.
+QImage drawIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
 
     const QRectF body(8, 8, 240, 240);
     QLinearGradient navy(body.topLeft(), body.bottomLeft());
@@ -621,6 +622,12 @@ int main(int argc, char** argv) {
     ok = save(drawDefaultPicture(), dir, QStringLiteral("default.jpg"), "JPG", 92) && ok;
     ok = save(drawSplash(), dir, QStringLiteral("splash.png"), "PNG", -1) && ok;
     ok = save(drawAboutLogo(), dir, QStringLiteral("about-logo.png"), "PNG", -1) && ok;
-    ok = save(drawIcon(), dir, QStringLiteral("mosaic-rush.png"), "PNG", -1) && ok;
+    ok = save(drawIcon(256), dir, QStringLiteral("mosaic-rush.png"), "PNG", -1) && ok;
+    // The icon at the desktop's smaller sizes, for the icon theme.
+    dir.mkpath(QStringLiteral("icons"));
+    for (const int size : {16, 32, 48, 64, 128})
+        ok = save(drawIcon(size), dir, QStringLiteral("icons/mosaic-rush-%1.png").arg(size), "PNG",
+                  -1) &&
+             ok;
     return ok ? 0 : 1;
 }
