@@ -81,7 +81,7 @@ constexpr int TextMargins = 10;
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("aboutWindow"));

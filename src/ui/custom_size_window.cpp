@@ -26,7 +26,7 @@ constexpr int LargestSize = 10;
 }  // namespace
 
 CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       session_(session) {
     setWindowModality(Qt::WindowModal);

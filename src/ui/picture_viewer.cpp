@@ -16,7 +16,7 @@ constexpr int ClientHeightTwips = 3135;
 }  // namespace
 
 PictureViewer::PictureViewer(const GameSession& session, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       session_(session) {
     setAttribute(Qt::WA_DeleteOnClose);

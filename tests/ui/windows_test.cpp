@@ -242,6 +242,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(custom));
         QCOMPARE(custom->windowHandle()->transientParent(), window->windowHandle());
         QCOMPARE(custom->windowModality(), Qt::WindowModal);
+        QCOMPARE(custom->windowType(), Qt::Dialog);
         QCOMPARE(QApplication::activeModalWidget(), custom);
         // Centred on the main window, give or take the frame the platform adds.
         QVERIFY((custom->frameGeometry().center() - window->frameGeometry().center()).manhattanLength() <= 6);
@@ -300,6 +301,8 @@ private slots:
             QCOMPARE(own->parentWidget(), window.get());
             QVERIFY(QTest::qWaitForWindowExposed(own));
             QCOMPARE(own->windowHandle()->transientParent(), window->windowHandle());
+            // A dialog, which window managers keep with the window it belongs to.
+            QCOMPARE(own->windowType(), Qt::Dialog);
         }
         QVERIFY(window->close());
         QTRY_VERIFY(!viewer && !about);
