@@ -136,9 +136,8 @@ void AutoPlayer::moveEmptyTowardCircleNeed() {
         const auto open = [&](Cell cell) {
             if (!board.contains(cell) || cell == circlePiece_)
                 return false;
-            return !(keepOutLocksAndAvoided &&
-                     (circleLocked_[cell.column][cell.row] ||
-                      board.label(cell) == circleAvoidLabel_));
+            return !(keepOutLocksAndAvoided && (circleLocked_[cell.column][cell.row] ||
+                                                board.label(cell) == circleAvoidLabel_));
         };
         // Breadth first; each cell enters the queue once.
         std::array<Cell, MaxLabel> queue{};
@@ -317,7 +316,8 @@ void AutoPlayer::solveLastTwoRowsStep() {
             resetPairStage();
         };
 
-        if (board.label({c, R}) == goal.label({c, R}) && board.label(topCell) == goal.label(topCell)) {
+        if (board.label({c, R}) == goal.label({c, R}) &&
+            board.label(topCell) == goal.label(topCell)) {
             locked_[c][R - 1] = true;
             locked_[c][R] = true;
             nextColumn();
@@ -470,8 +470,8 @@ void AutoPlayer::chooseStep(Cell cursor, Cell target, Cell piece, int& dx, int& 
     const int R = board.rows();
     // A piece that must go up, with the way to the target starting at or
     // above its row and ending at or below it: the route goes down first.
-    detour_ = pieceGoesUp_ && cursor.row <= piece.row && target.row >= piece.row && piece.row != R &&
-              piece.column != C;
+    detour_ = pieceGoesUp_ && cursor.row <= piece.row && target.row >= piece.row &&
+              piece.row != R && piece.column != C;
 
     const auto barred = [&](Cell cell, bool sideRule) {
         if (!board.contains(cell))

@@ -131,8 +131,8 @@ void GameSession::showMoveButtons(bool keepArrangement) {
     // A kept arrangement keeps play as open or closed as it was.
     if (play_ != PlayKind::Sliding || keepArrangement)
         return;
-    for (Control* button : {&window_.leftButton, &window_.rightButton, &window_.upButton,
-                            &window_.downButton}) {
+    for (Control* button :
+         {&window_.leftButton, &window_.rightButton, &window_.upButton, &window_.downButton}) {
         button->enabled = true;
         button->visible = true;
     }
@@ -159,18 +159,19 @@ void GameSession::hidePlayControls() {
 }
 
 void GameSession::disableArrowButtons() {
-    for (Control* button : {&window_.leftButton, &window_.rightButton, &window_.upButton,
-                            &window_.downButton})
+    for (Control* button :
+         {&window_.leftButton, &window_.rightButton, &window_.upButton, &window_.downButton})
         button->enabled = false;
 }
 
 namespace {
 
 std::vector<MenuItem*> menusClosedDuringAutoPlay(MainMenus& menus) {
-    std::vector<MenuItem*> items = {&menus.emptySpace, &menus.viewImage,        &menus.magnify1,
-                                    &menus.magnify2,   &menus.loadGame,         &menus.about,
-                                    &menus.customSize, &menus.rowsAscending,    &menus.rowsDescending,
-                                    &menus.columnsAscending, &menus.columnsDescending};
+    std::vector<MenuItem*> items = {
+        &menus.emptySpace,       &menus.viewImage,        &menus.magnify1,
+        &menus.magnify2,         &menus.loadGame,         &menus.about,
+        &menus.customSize,       &menus.rowsAscending,    &menus.rowsDescending,
+        &menus.columnsAscending, &menus.columnsDescending};
     for (MenuItem& item : menus.speeds)
         items.push_back(&item);
     for (MenuItem& item : menus.sizes)

@@ -36,8 +36,8 @@ ControlPlaces controlPlaces(GridSize grid, int magnification) {
     places.rightButton = pixelRect(besideBoard + 1800, buttonsTop + 360, 375, 375);
     places.upButton = pixelRect(besideBoard + 1440, buttonsTop, 375, 375);
     places.downButton = pixelRect(besideBoard + 1440, buttonsTop + 720, 375, 375);
-    places.sizeCaption =
-        pixelRect(CellTwips * M * halfRoundedToEven(C) + CellTwips * (M - 1), CellTwips * M, 1215, 285);
+    places.sizeCaption = pixelRect(CellTwips * M * halfRoundedToEven(C) + CellTwips * (M - 1),
+                                   CellTwips * M, 1215, 285);
     places.movesCaption = pixelRect(besideBoard + 1080, 100, 720, 255);
     places.moveCounter = pixelRect(besideBoard + 1800, 100, 855, 285);
     return places;
@@ -59,8 +59,9 @@ Rect pieceBox(Cell cell, int magnification) {
 
 Rect pieceBoxMoved(Cell cell, int magnification, int dxTwips, int dyTwips) {
     const int M = magnification;
-    return pixelRect(CellTwips * cell.column * M + dxTwips, CellTwips * (cell.row + 1) * M + dyTwips,
-                     PieceBoxTwips * M, PieceBoxTwips * M);
+    return pixelRect(CellTwips * cell.column * M + dxTwips,
+                     CellTwips * (cell.row + 1) * M + dyTwips, PieceBoxTwips * M,
+                     PieceBoxTwips * M);
 }
 
 Size piecePictureSize(int magnification) {

@@ -91,12 +91,12 @@ SavedGame savedGameOf(const GameSession& session) {
 bool writeGameFile(GameSession& session, const std::string& path) {
     // The old file is replaced only once the new one is safely written.
     if (fileExists(path)) {
-        const MessageAnswer answer = session.platform().showMessage(
-            {.text = "Save game exists. Overwrite?",
-             .title = "Replace",
-             .icon = MessageIcon::Question,
-             .buttons = MessageButtons::YesNo,
-             .defaultButton = MessageAnswer::No});
+        const MessageAnswer answer =
+            session.platform().showMessage({.text = "Save game exists. Overwrite?",
+                                            .title = "Replace",
+                                            .icon = MessageIcon::Question,
+                                            .buttons = MessageButtons::YesNo,
+                                            .defaultButton = MessageAnswer::No});
         if (answer != MessageAnswer::Yes)
             return false;
     }

@@ -64,16 +64,23 @@ DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind curre
     game.order = orderFromSavedDigit(orderByte == 0 ? '1' : static_cast<char>(orderByte));
 
     const int modeByte = byteAt(HeaderBytes + cellCount + 1);
-    game.play = modeByte == '0' ? PlayKind::Swap : modeByte == '1' ? PlayKind::Sliding : currentPlay;
+    game.play = modeByte == '0'   ? PlayKind::Swap
+                : modeByte == '1' ? PlayKind::Sliding
+                                  : currentPlay;
 
     const std::string grid = std::to_string(columns) + " x " + std::to_string(rows);
     if (bytes.size() < HeaderBytes + cellCount)
-        return {GameFileProblem::Corrupt, {}, "The file ends before the last cell of its " + grid + " grid."};
+        return {GameFileProblem::Corrupt,
+                {},
+                "The file ends before the last cell of its " + grid + " grid."};
     if (!cellsHoldFullLabelSet(cellBytes, game.play)) {
-        const std::string pieces = game.play == PlayKind::Sliding
-                                       ? "pieces 1 to " + std::to_string(cellCount - 1) + " and one empty cell"
-                                       : "pieces 1 to " + std::to_string(cellCount);
-        return {GameFileProblem::Corrupt, {}, "The cells of its " + grid + " grid do not hold the " + pieces + " once each."};
+        const std::string pieces =
+            game.play == PlayKind::Sliding
+                ? "pieces 1 to " + std::to_string(cellCount - 1) + " and one empty cell"
+                : "pieces 1 to " + std::to_string(cellCount);
+        return {GameFileProblem::Corrupt,
+                {},
+                "The cells of its " + grid + " grid do not hold the " + pieces + " once each."};
     }
 
     game.board = Board({columns, rows});
@@ -96,9 +103,11 @@ std::vector<std::uint8_t> encodeSavedGame(const SavedGame& game) {
     for (int row = 1; row <= board.rows(); ++row)
         for (int column = 1; column <= board.columns(); ++column) {
             const int label = board.label({column, row});
-            bytes.push_back(static_cast<std::uint8_t>(label == Board::EmptyCell ? EmptyCellByte : label));
+            bytes.push_back(
+                static_cast<std::uint8_t>(label == Board::EmptyCell ? EmptyCellByte : label));
         }
-    bytes.push_back(static_cast<std::uint8_t>(savedDigit(game.order.value_or(GoalOrder::RowsAscending))));
+    bytes.push_back(
+        static_cast<std::uint8_t>(savedDigit(game.order.value_or(GoalOrder::RowsAscending))));
     bytes.push_back(static_cast<std::uint8_t>(game.play == PlayKind::Sliding ? '1' : '0'));
     return bytes;
 }
@@ -174,11 +183,10 @@ std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& pa
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          std::string* cause) {
     QSaveFile file(QString::fromStdString(path));
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) ==
-            qint64(bytes.size()) &&
-        file.commit();
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(reinterpret_cast<const char*>(bytes.data()),
+                                    qint64(bytes.size())) == qint64(bytes.size()) &&
+                         file.commit();
     if (!written && cause)
         *cause = file.errorString().toStdString();
     return written;

@@ -27,7 +27,7 @@ namespace mosaic {
 
 // A game as the file holds it.
 struct SavedGame {
-    Board board;  // 1..10 columns by 1..10 rows
+    Board board;        // 1..10 columns by 1..10 rows
     int moveCount = 0;  // 0..32767
     // nullopt when the file's order byte was unknown: the game keeps its
     // current order. Saved as '1'.

@@ -17,7 +17,8 @@ namespace {
 using mosaic::twipsToPixels;
 
 void setPlace(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
 }
 
 const QString ProgramName = QStringLiteral("Mosaic Rush");
@@ -106,7 +107,7 @@ AboutWindow::AboutWindow(QWidget* parent)
         (metrics.horizontalAdvance(WebLine) - metrics.horizontalAdvance(ProgramName)) / 2 /
         qMax(1, metrics.horizontalAdvance(QLatin1Char(' ')));
     nameText_->setPlainText(QString(qMax(1, indent), QLatin1Char(' ')) + ProgramName +
-                        QLatin1Char('\n') + WebLine);
+                            QLatin1Char('\n') + WebLine);
 
     logo_ = new QLabel(this);
     logo_->setObjectName(QStringLiteral("logo"));

@@ -59,8 +59,8 @@ bool BoardView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         if (pieceAt(help->pos()) != 0)
-            QToolTip::showText(help->globalPos(), QString::fromStdString(session_.window().pieceToolTip),
-                               this);
+            QToolTip::showText(help->globalPos(),
+                               QString::fromStdString(session_.window().pieceToolTip), this);
         else
             QToolTip::hideText();
         return true;
@@ -75,8 +75,8 @@ void BoardView::paintEvent(QPaintEvent*) {
         const QRect box = toQRect(session_.piecePlace(label));
         // A one-pixel frame; the picture fills the inside from its top left.
         painter.fillRect(box, FrameColour);
-        const QRect inside = box.adjusted(PieceFramePixels, PieceFramePixels, -PieceFramePixels,
-                                          -PieceFramePixels);
+        const QRect inside =
+            box.adjusted(PieceFramePixels, PieceFramePixels, -PieceFramePixels, -PieceFramePixels);
         painter.fillRect(inside, background);
         painter.drawImage(inside.topLeft(), session_.piecePicture(label));
     }

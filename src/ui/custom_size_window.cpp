@@ -1,7 +1,7 @@
 #include "ui/custom_size_window.h"
 
-#include "engine/window_model.h"
 #include "engine/session.h"
+#include "engine/window_model.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,12 +12,14 @@ namespace {
 using mosaic::twipsToPixels;
 
 void setPlace(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
 }
 
 // A drop-down list keeps the height its style gives it.
 void setListPlace(QComboBox* list, int left, int top, int width) {
-    list->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), list->sizeHint().height());
+    list->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                      list->sizeHint().height());
 }
 
 constexpr int SmallestSize = 3;

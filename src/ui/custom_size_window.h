@@ -28,7 +28,6 @@ signals:
     void sizeApplied();
 
 protected:
-
 private:
     void fillLists();
     void onGoClicked();

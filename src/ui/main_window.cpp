@@ -114,7 +114,8 @@ void showTimer(QTimer& timer, const Timer& model) {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
-      session_(*this, QImage(QStringLiteral(":/default.jpg")), QImage(QStringLiteral(":/splash.png"))) {
+      session_(*this, QImage(QStringLiteral(":/default.jpg")),
+               QImage(QStringLiteral(":/splash.png"))) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Mosaic Rush"));
     setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
@@ -126,10 +127,12 @@ MainWindow::MainWindow(QWidget* parent)
     createControls();
     createMenus();
 
-    connect(&splashTimer_, &QTimer::timeout, this, [this] { handle([this] { session_.splashTick(); }); });
+    connect(&splashTimer_, &QTimer::timeout, this,
+            [this] { handle([this] { session_.splashTick(); }); });
     connect(&autoPlayTimer_, &QTimer::timeout, this,
             [this] { handle([this] { session_.autoPlayTick(); }); });
-    connect(&noticeTimer_, &QTimer::timeout, this, [this] { handle([this] { session_.noticeTick(); }); });
+    connect(&noticeTimer_, &QTimer::timeout, this,
+            [this] { handle([this] { session_.noticeTick(); }); });
     autoPlayTimer_.setTimerType(Qt::PreciseTimer);
 
     splash_->setPixmap(QPixmap::fromImage(session_.splashPicture()));
@@ -233,23 +236,27 @@ void MainWindow::createMenus() {
     };
 
     QMenu* file = named(menuBar()->addMenu(tr("&File")), "fileMenu");
-    addAction(file, "loadGameAction", tr("&Load Game"), &menus.loadGame, [this] { loadGame(session_); });
-    addAction(file, "saveGameAction", tr("&Save Game"), &menus.saveGame, [this] { saveGame(session_); });
+    addAction(file, "loadGameAction", tr("&Load Game"), &menus.loadGame,
+              [this] { loadGame(session_); });
+    addAction(file, "saveGameAction", tr("&Save Game"), &menus.saveGame,
+              [this] { saveGame(session_); });
     addAction(file, "importImageAction", tr("&Import Image"), nullptr,
               [this] { importImage(session_); });
     addAction(file, "aboutAction", tr("&About"), &menus.about, [this] { openAbout(); });
-    addAction(file, "exitAction", tr("e&Xit"), nullptr, [this] { close(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    addAction(file, "exitAction", tr("e&Xit"), nullptr, [this] {
+        close();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
     QMenu* type = named(menuBar()->addMenu(tr("&Type")), "typeMenu");
     addAction(type, "emptySpaceAction", tr("Empty Space"), &menus.emptySpace, [this] {
         session_.toggleEmptySpace();
     })->setCheckable(true);
-    addAction(type, "customSizeAction", tr("Custom"), &menus.customSize, [this] { openCustomSize(); });
+    addAction(type, "customSizeAction", tr("Custom"), &menus.customSize,
+              [this] { openCustomSize(); });
     for (int side = 3; side <= MaxGridSide; ++side) {
         const QByteArray name = QStringLiteral("size%1Action").arg(side).toLatin1();
-        addAction(type, name.constData(), tr("%1 X %1").arg(side), &menus.sizes[std::size_t(side - 3)],
-                  [this, side] { session_.chooseSize(side); });
+        addAction(type, name.constData(), tr("%1 X %1").arg(side),
+                  &menus.sizes[std::size_t(side - 3)], [this, side] { session_.chooseSize(side); });
     }
 
     QAction* view = menuBar()->addAction(tr("&View Image"));
@@ -269,9 +276,9 @@ void MainWindow::createMenus() {
     const char* speedNames[] = {"speedHalfAction", "speed1Action", "speed2Action", "speed4Action"};
     const QString speedCaptions[] = {tr("X 0.5"), tr("X 1"), tr("X 2"), tr("X 4")};
     for (int i = 0; i < 4; ++i)
-        addAction(speed, speedNames[i], speedCaptions[i], &menus.speeds[std::size_t(i)],
-                  [this, i] { session_.chooseSpeed(i); })
-            ->setCheckable(true);
+        addAction(speed, speedNames[i], speedCaptions[i], &menus.speeds[std::size_t(i)], [this, i] {
+            session_.chooseSpeed(i);
+        })->setCheckable(true);
 
     QMenu* order = named(menuBar()->addMenu(tr("&Order")), "orderMenu");
     QMenu* rows = named(order->addMenu(tr("Horiz")), "rowsMenu");
@@ -285,15 +292,16 @@ void MainWindow::createMenus() {
     };
     const OrderItem orderItems[] = {
         {rows, "rowsAscendingAction", tr("Ascend"), &menus.rowsAscending, GoalOrder::RowsAscending},
-        {rows, "rowsDescendingAction", tr("Descend"), &menus.rowsDescending, GoalOrder::RowsDescending},
+        {rows, "rowsDescendingAction", tr("Descend"), &menus.rowsDescending,
+         GoalOrder::RowsDescending},
         {columns, "columnsAscendingAction", tr("Ascend"), &menus.columnsAscending,
          GoalOrder::ColumnsAscending},
         {columns, "columnsDescendingAction", tr("Descend"), &menus.columnsDescending,
          GoalOrder::ColumnsDescending}};
     for (const OrderItem& entry : orderItems)
-        addAction(entry.menu, entry.name, entry.caption, entry.item,
-                  [this, order = entry.order] { session_.chooseOrder(order); })
-            ->setCheckable(true);
+        addAction(entry.menu, entry.name, entry.caption, entry.item, [this, order = entry.order] {
+            session_.chooseOrder(order);
+        })->setCheckable(true);
 }
 
 void MainWindow::showControl(QWidget* widget, const Control& control) {

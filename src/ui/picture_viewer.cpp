@@ -42,8 +42,8 @@ PictureViewer::PictureViewer(const GameSession& session, QWidget* parent)
 void PictureViewer::fillPicture() {
     const QImage& picture = session_.sourcePicture();
     const QSize inner = pictureBox_->contentsRect().size();
-    pictureBox_->setPixmap(QPixmap::fromImage(
-        picture.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    pictureBox_->setPixmap(
+        QPixmap::fromImage(picture.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 bool PictureViewer::closeOnKey(const QKeyEvent* event) {

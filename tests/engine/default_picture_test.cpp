@@ -9,7 +9,6 @@
 #include <cmath>
 #include <vector>
 
-
 namespace {
 
 using Lab = std::array<double, 3>;

@@ -22,17 +22,50 @@ TEST(Goal, TablesOfEveryOrderInBothKindsOfPlay) {
         Board goal;
     };
     const Case cases[] = {
-        {GoalOrder::RowsAscending, PlayKind::Sliding, {3, 3}, boardOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}})},
-        {GoalOrder::RowsDescending, PlayKind::Sliding, {3, 3}, boardOf({{8, 7, 6}, {5, 4, 3}, {2, 1, 0}})},
-        {GoalOrder::ColumnsAscending, PlayKind::Sliding, {3, 3}, boardOf({{1, 4, 7}, {2, 5, 8}, {3, 6, 0}})},
-        {GoalOrder::ColumnsDescending, PlayKind::Sliding, {3, 3}, boardOf({{8, 5, 2}, {7, 4, 1}, {6, 3, 0}})},
-        {GoalOrder::RowsAscending, PlayKind::Swap, {3, 3}, boardOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})},
-        {GoalOrder::RowsDescending, PlayKind::Swap, {3, 3}, boardOf({{9, 8, 7}, {6, 5, 4}, {3, 2, 1}})},
-        {GoalOrder::ColumnsAscending, PlayKind::Swap, {3, 3}, boardOf({{1, 4, 7}, {2, 5, 8}, {3, 6, 9}})},
-        {GoalOrder::ColumnsDescending, PlayKind::Swap, {3, 3}, boardOf({{9, 6, 3}, {8, 5, 2}, {7, 4, 1}})},
-        {GoalOrder::RowsDescending, PlayKind::Sliding, {4, 3}, boardOf({{11, 10, 9, 8}, {7, 6, 5, 4}, {3, 2, 1, 0}})},
-        {GoalOrder::ColumnsAscending, PlayKind::Sliding, {4, 3}, boardOf({{1, 4, 7, 10}, {2, 5, 8, 11}, {3, 6, 9, 0}})},
-        {GoalOrder::ColumnsDescending, PlayKind::Swap, {4, 3}, boardOf({{12, 9, 6, 3}, {11, 8, 5, 2}, {10, 7, 4, 1}})},
+        {GoalOrder::RowsAscending,
+         PlayKind::Sliding,
+         {3, 3},
+         boardOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 0}})},
+        {GoalOrder::RowsDescending,
+         PlayKind::Sliding,
+         {3, 3},
+         boardOf({{8, 7, 6}, {5, 4, 3}, {2, 1, 0}})},
+        {GoalOrder::ColumnsAscending,
+         PlayKind::Sliding,
+         {3, 3},
+         boardOf({{1, 4, 7}, {2, 5, 8}, {3, 6, 0}})},
+        {GoalOrder::ColumnsDescending,
+         PlayKind::Sliding,
+         {3, 3},
+         boardOf({{8, 5, 2}, {7, 4, 1}, {6, 3, 0}})},
+        {GoalOrder::RowsAscending,
+         PlayKind::Swap,
+         {3, 3},
+         boardOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}})},
+        {GoalOrder::RowsDescending,
+         PlayKind::Swap,
+         {3, 3},
+         boardOf({{9, 8, 7}, {6, 5, 4}, {3, 2, 1}})},
+        {GoalOrder::ColumnsAscending,
+         PlayKind::Swap,
+         {3, 3},
+         boardOf({{1, 4, 7}, {2, 5, 8}, {3, 6, 9}})},
+        {GoalOrder::ColumnsDescending,
+         PlayKind::Swap,
+         {3, 3},
+         boardOf({{9, 6, 3}, {8, 5, 2}, {7, 4, 1}})},
+        {GoalOrder::RowsDescending,
+         PlayKind::Sliding,
+         {4, 3},
+         boardOf({{11, 10, 9, 8}, {7, 6, 5, 4}, {3, 2, 1, 0}})},
+        {GoalOrder::ColumnsAscending,
+         PlayKind::Sliding,
+         {4, 3},
+         boardOf({{1, 4, 7, 10}, {2, 5, 8, 11}, {3, 6, 9, 0}})},
+        {GoalOrder::ColumnsDescending,
+         PlayKind::Swap,
+         {4, 3},
+         boardOf({{12, 9, 6, 3}, {11, 8, 5, 2}, {10, 7, 4, 1}})},
     };
     for (const Case& c : cases)
         EXPECT_EQ(goalBoard(c.order, c.play, c.grid), c.goal)
@@ -84,7 +117,8 @@ TEST(Deal, ParityFlipsWithEveryTradeOfTwoPieces) {
 TEST(Deal, PassesWithinOneClockTickDealDifferentBoards) {
     DealRandom random([] { return 42u; });
     const Board goal = goalBoard(GoalOrder::RowsAscending, PlayKind::Sliding, {5, 5});
-    EXPECT_NE(dealBoard(goal, PlayKind::Sliding, random), dealBoard(goal, PlayKind::Sliding, random));
+    EXPECT_NE(dealBoard(goal, PlayKind::Sliding, random),
+              dealBoard(goal, PlayKind::Sliding, random));
 }
 
 }  // namespace

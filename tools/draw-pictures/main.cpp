@@ -4,9 +4,9 @@
 //
 // writes default.jpg (the default puzzle picture), splash.png (the start-up
 // card), about-logo.png (the About window's logo), mosaic-rush.png (the
-// application icon) and icons/mosaic-rush-N.png (the icon at smaller sizes). Everything is drawn here with QPainter; random choices
-// come from a fixed-seed generator of our own, so the same build draws the
-// same pictures every time.
+// application icon) and icons/mosaic-rush-N.png (the icon at smaller sizes). Everything is drawn
+// here with QPainter; random choices come from a fixed-seed generator of our own, so the same build
+// draws the same pictures every time.
 
 #include <QColor>
 #include <QCoreApplication>
