@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mosaic {
@@ -114,24 +115,19 @@ TEST(AutoPlayer, TheToolPrintsTheRecordedRunOfASavedGame) {
             }
         file << run.order << '1';
     }
+    // One line a tick: "TICK n MOVE label c,r -> c,r" or "TICK n NONE", then
+    // "SOLVED ticks=N moves=M".
     FILE* tool = ::popen((std::string(MOSAIC_AUTOPLAY_TOOL) + " " + path).c_str(), "r");
     ASSERT_NE(tool, nullptr);
     std::string steps;
     char line[256];
     while (std::fgets(line, sizeof line, tool)) {
-        const std::string text = line;
-        if (text.find(" NONE") != std::string::npos) {
-            steps += '.';
-        } else if (text.find(" MOVE ") != std::string::npos) {
-            // "TICK n MOVE label c,r -> c,r": the piece leaves the new empty cell.
-            int label = 0, fromColumn = 0, fromRow = 0, toColumn = 0, toRow = 0;
-            ASSERT_EQ(std::sscanf(text.c_str(), "TICK %*d MOVE %d %d,%d -> %d,%d", &label,
-                                  &fromColumn, &fromRow, &toColumn, &toRow),
-                      5);
+        int fromColumn = 0, fromRow = 0, toColumn = 0, toRow = 0;
+        if (std::sscanf(line, "TICK %*d MOVE %*d %d,%d -> %d,%d", &fromColumn, &fromRow, &toColumn,
+                        &toRow) == 4)
             steps += directionLetter({{fromColumn, fromRow}, {toColumn, toRow}});
-        } else if (text.starts_with("SOLVED")) {
-            steps += 'S';
-        }
+        else
+            steps += std::string_view(line).starts_with("SOLVED") ? 'S' : '.';
     }
     EXPECT_EQ(::pclose(tool), 0);
     EXPECT_EQ(steps, run.steps);

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <sstream>
+
 namespace mosaic {
 
 void PrintTo(const Rect& r, std::ostream* out) {
@@ -16,98 +20,44 @@ namespace {
 using testing::boardOf;
 using testing::TestSession;
 
-// Every control's place beside the board, as the window showed it when the
-// layout was first checked by eye.
-struct LayoutCase {
-    GridSize grid;
-    int magnification;
-    Size window;
-    Rect autoButton, leftButton, rightButton, upButton, downButton;
-    Rect sizeCaption, movesCaption, moveCounter;
-    Rect topLeftPiece, lastColumnPiece;  // cells (1, 1) and (columns, rows - 1)
-};
-
-const LayoutCase layoutCases[] = {
-    {{3, 3},
-     1,
-     {264, 240},
-     {48, 144, 73, 25},
-     {144, 72, 25, 25},
-     {192, 72, 25, 25},
-     {168, 48, 25, 25},
-     {168, 96, 25, 25},
-     {48, 24, 81, 19},
-     {144, 7, 48, 17},
-     {192, 7, 57, 19},
-     {24, 48, 25, 25},
-     {72, 72, 25, 25}},
-    {{10, 10},
-     2,
-     {672, 696},
-     {264, 624, 73, 25},
-     {552, 288, 25, 25},
-     {600, 288, 25, 25},
-     {576, 264, 25, 25},
-     {576, 312, 25, 25},
-     {264, 48, 81, 19},
-     {552, 7, 48, 17},
-     {600, 7, 57, 19},
-     {48, 96, 50, 50},
-     {480, 480, 50, 50}},
-    {{4, 3},
-     1,
-     {288, 240},
-     {60, 144, 73, 25},
-     {168, 72, 25, 25},
-     {216, 72, 25, 25},
-     {192, 48, 25, 25},
-     {192, 96, 25, 25},
-     {48, 24, 81, 19},
-     {168, 7, 48, 17},
-     {216, 7, 57, 19},
-     {24, 48, 25, 25},
-     {96, 72, 25, 25}},
-    {{5, 7},
-     2,
-     {432, 552},
-     {144, 480, 73, 25},
-     {312, 216, 25, 25},
-     {360, 216, 25, 25},
-     {336, 192, 25, 25},
-     {336, 240, 25, 25},
-     {120, 48, 81, 19},
-     {312, 7, 48, 17},
-     {360, 7, 57, 19},
-     {48, 96, 50, 50},
-     {240, 336, 50, 50}},
-};
-
+// Every control's place for four grids and magnifications, from
+// data/control_places.txt.
 TEST(Session, PlacesEveryControlForGridAndMagnification) {
-    for (const LayoutCase& c : layoutCases) {
-        SCOPED_TRACE(std::to_string(c.grid.columns) + " x " + std::to_string(c.grid.rows) + " X" +
-                     std::to_string(c.magnification));
+    std::ifstream file(MOSAIC_CONTROL_PLACES);
+    int checked = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        int columns = 0, rows = 0, magnification = 0;
+        std::string name;
+        Rect expected;
+        fields >> columns >> rows >> magnification >> name >> expected.left >> expected.top >>
+            expected.width >> expected.height;
         TestSession t;
-        t.session.chooseMagnification(c.magnification);
-        t.session.applyCustomSize(c.grid);
+        t.session.chooseMagnification(magnification);
+        t.session.applyCustomSize({columns, rows});
         const MainWindowModel& w = t.session.window();
-        EXPECT_EQ(w.windowSize, c.window);
-        EXPECT_EQ(w.autoButton.place, c.autoButton);
-        EXPECT_EQ(w.leftButton.place, c.leftButton);
-        EXPECT_EQ(w.rightButton.place, c.rightButton);
-        EXPECT_EQ(w.upButton.place, c.upButton);
-        EXPECT_EQ(w.downButton.place, c.downButton);
-        EXPECT_EQ(w.sizeCaption.place, c.sizeCaption);
-        EXPECT_EQ(w.movesCaption.place, c.movesCaption);
-        EXPECT_EQ(w.moveCounter.place, c.moveCounter);
-        EXPECT_EQ(w.workingNotice.place, (Rect{128, 88, 130, 25}));
-        EXPECT_EQ(w.pieceCorrectNotice.place, (Rect{0, 0, 180, 25}));
         const Board& board = t.session.board();
-        EXPECT_EQ(t.session.piecePlace(board.label({1, 1})), c.topLeftPiece);
-        EXPECT_EQ(t.session.piecePlace(board.label({c.grid.columns, c.grid.rows - 1})),
-                  c.lastColumnPiece);
-        EXPECT_EQ(w.sizeCaption.caption,
-                  std::to_string(c.grid.columns) + " X " + std::to_string(c.grid.rows));
+        const std::map<std::string, Rect> places = {
+            {"window", {0, 0, w.windowSize->width, w.windowSize->height}},
+            {"autoButton", w.autoButton.place},
+            {"leftButton", w.leftButton.place},
+            {"rightButton", w.rightButton.place},
+            {"upButton", w.upButton.place},
+            {"downButton", w.downButton.place},
+            {"sizeCaption", w.sizeCaption.place},
+            {"movesCaption", w.movesCaption.place},
+            {"moveCounter", w.moveCounter.place},
+            {"workingNotice", w.workingNotice.place},
+            {"pieceCorrectNotice", w.pieceCorrectNotice.place},
+            {"topLeftPiece", t.session.piecePlace(board.label({1, 1}))},
+            {"lastColumnPiece", t.session.piecePlace(board.label({columns, rows - 1}))}};
+        ASSERT_TRUE(places.contains(name)) << line;
+        EXPECT_EQ(places.at(name), expected) << line;
+        ++checked;
     }
+    EXPECT_EQ(checked, 52);
 }
 
 TEST(Session, StartsWithTheSplashAndNoBoard) {
@@ -171,31 +121,27 @@ TEST(Session, CutsEachPieceFromItsOwnCellOfThePicture) {
 
 // A sliding game one move from solved: the empty cell beside 8.
 void openNearlySolved(GameSession& session, int moveCount = 0) {
-    session.openSavedGame(boardOf({{1, 2, 3}, {4, 5, 6}, {7, 0, 8}}), moveCount,
-                          GoalOrder::RowsAscending, PlayKind::Sliding);
+    session.openSavedGame(boardOf("1 2 3/4 5 6/7 0 8"), moveCount, GoalOrder::RowsAscending,
+                          PlayKind::Sliding);
 }
 
 TEST(Session, ClicksAndDirectionsSlideTheNeighbourOfTheEmptyCell) {
     TestSession t;
-    t.session.openSavedGame(boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}}), 0, GoalOrder::RowsAscending,
+    t.session.openSavedGame(boardOf("1 2 3/4 0 5/6 7 8"), 0, GoalOrder::RowsAscending,
                             PlayKind::Sliding);
     struct Case {
         std::function<void(GameSession&)> act;
         Board expected;
     };
     const Case cases[] = {
-        {[](GameSession& s) { s.clickPiece(1); }, boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
-        {[](GameSession& s) { s.clickPiece(2); }, boardOf({{1, 0, 3}, {4, 2, 5}, {6, 7, 8}})},
-        {[](GameSession& s) { s.slidePiece(Direction::Up); },
-         boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
-        {[](GameSession& s) { s.clickPiece(4); }, boardOf({{1, 2, 3}, {0, 4, 5}, {6, 7, 8}})},
-        {[](GameSession& s) { s.slidePiece(Direction::Right); },
-         boardOf({{1, 2, 3}, {0, 4, 5}, {6, 7, 8}})},
-        {[](GameSession& s) { s.slidePiece(Direction::Left); },
-         boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
-        {[](GameSession& s) { s.clickPiece(7); }, boardOf({{1, 2, 3}, {4, 7, 5}, {6, 0, 8}})},
-        {[](GameSession& s) { s.slidePiece(Direction::Down); },
-         boardOf({{1, 2, 3}, {4, 0, 5}, {6, 7, 8}})},
+        {[](GameSession& s) { s.clickPiece(1); }, boardOf("1 2 3/4 0 5/6 7 8")},
+        {[](GameSession& s) { s.clickPiece(2); }, boardOf("1 0 3/4 2 5/6 7 8")},
+        {[](GameSession& s) { s.slidePiece(Direction::Up); }, boardOf("1 2 3/4 0 5/6 7 8")},
+        {[](GameSession& s) { s.clickPiece(4); }, boardOf("1 2 3/0 4 5/6 7 8")},
+        {[](GameSession& s) { s.slidePiece(Direction::Right); }, boardOf("1 2 3/0 4 5/6 7 8")},
+        {[](GameSession& s) { s.slidePiece(Direction::Left); }, boardOf("1 2 3/4 0 5/6 7 8")},
+        {[](GameSession& s) { s.clickPiece(7); }, boardOf("1 2 3/4 7 5/6 0 8")},
+        {[](GameSession& s) { s.slidePiece(Direction::Down); }, boardOf("1 2 3/4 0 5/6 7 8")},
     };
     int moves = 0;
     for (const Case& c : cases) {
@@ -254,7 +200,7 @@ TEST(Session, CompletingTheBoardClosesPlayAndCongratulates) {
 TEST(Session, SwapPlayTradesTwoMisplacedPieces) {
     TestSession t;
     t.session.toggleEmptySpace();
-    t.session.openSavedGame(boardOf({{2, 1, 3}, {4, 5, 6}, {7, 9, 8}}), 0, GoalOrder::RowsAscending,
+    t.session.openSavedGame(boardOf("2 1 3/4 5 6/7 9 8"), 0, GoalOrder::RowsAscending,
                             PlayKind::Swap);
     const MainWindowModel& w = t.session.window();
     EXPECT_EQ(w.pieceToolTip, SwapHint);
@@ -266,7 +212,7 @@ TEST(Session, SwapPlayTradesTwoMisplacedPieces) {
     EXPECT_FALSE(w.pieceCorrectNotice.visible || w.noticeTimer.running);
     t.session.clickPiece(2);
     t.session.clickPiece(1);
-    EXPECT_EQ(t.session.board(), boardOf({{1, 2, 3}, {4, 5, 6}, {7, 9, 8}}));
+    EXPECT_EQ(t.session.board(), boardOf("1 2 3/4 5 6/7 9 8"));
     EXPECT_EQ(t.session.moveCount(), 0);  // swaps are not counted
     t.session.clickPiece(9);
     t.session.clickPiece(8);
@@ -333,7 +279,7 @@ TEST(Session, AutoPlaySolvesInFrontOfThePlayerAndCanBeStopped) {
 
 TEST(Session, AutoPlayGivesBackABoardItCannotSolve) {
     TestSession t;
-    t.session.openSavedGame(boardOf({{2, 1, 3}, {4, 5, 6}, {7, 8, 0}}), 0, GoalOrder::RowsAscending,
+    t.session.openSavedGame(boardOf("2 1 3/4 5 6/7 8 0"), 0, GoalOrder::RowsAscending,
                             PlayKind::Sliding);
     t.session.toggleAutoPlay();
     int ticks = 0;
@@ -353,7 +299,7 @@ TEST(Session, ALoadedGameOpensPlayAtX1WhateverCameBefore) {
     openNearlySolved(t.session);
     t.session.slidePiece(Direction::Left);  // completed: play closed
     t.session.chooseOrder(GoalOrder::RowsDescending);
-    t.session.openSavedGame(boardOf({{4, 3, 2, 1}, {8, 7, 6, 5}, {0, 11, 10, 9}}), 17, std::nullopt,
+    t.session.openSavedGame(boardOf("4 3 2 1/8 7 6 5/0 11 10 9"), 17, std::nullopt,
                             PlayKind::Sliding);
     const MainWindowModel& w = t.session.window();
     EXPECT_TRUE(t.session.playOpen() && w.autoButton.enabled && w.menus.saveGame.enabled);

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,12 +60,24 @@ struct TestSession {
     GameSession session{platform, defaultPicture(), QImage()};
 };
 
-// A board from rows of labels, 0 for the empty cell.
-inline Board boardOf(const std::vector<std::vector<int>>& rows) {
-    Board board({static_cast<int>(rows.front().size()), static_cast<int>(rows.size())});
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            board.setLabel({static_cast<int>(c) + 1, static_cast<int>(r) + 1}, rows[r][c]);
+// A board from its rows of labels, 0 for the empty cell: "1 2 3/4 0 5/6 7 8".
+inline Board boardOf(const std::string& rows) {
+    std::vector<std::vector<int>> labels(1);
+    std::istringstream in(rows);
+    for (std::string word; in >> word;)
+        for (std::size_t at = 0; at < word.size();) {
+            const std::size_t slash = word.find('/', at);
+            if (slash != at)
+                labels.back().push_back(std::stoi(word.substr(at, slash - at)));
+            if (slash == std::string::npos)
+                break;
+            labels.emplace_back();
+            at = slash + 1;
+        }
+    Board board({static_cast<int>(labels.front().size()), static_cast<int>(labels.size())});
+    for (std::size_t r = 0; r < labels.size(); ++r)
+        for (std::size_t c = 0; c < labels[r].size(); ++c)
+            board.setLabel({static_cast<int>(c) + 1, static_cast<int>(r) + 1}, labels[r][c]);
     return board;
 }
 

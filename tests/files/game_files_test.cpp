@@ -190,13 +190,6 @@ TEST_F(GameFiles, SaveWritesTheGameAndAsksBeforeReplacing) {
     EXPECT_EQ(read(path)[13], '2');
     EXPECT_EQ(read(path)[14], '0');
 
-    // A saved game loads back as it was, at X1.
-    TestSession other;
-    other.session.chooseMagnification(2);
-    withPath(other, path, loadGame);
-    EXPECT_EQ(savedGameOf(other.session), savedGameOf(t.session));
-    EXPECT_EQ(other.session.magnification(), 1);
-
     const Bytes old = {1, 2, 3};
     write(path, old);
     t.platform.answers = {MessageAnswer::No};
