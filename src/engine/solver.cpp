@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 #include <utility>
@@ -18,9 +19,19 @@ namespace {
 constexpr int kMinSide = 3;
 constexpr int kMaxSide = 10;
 constexpr int kMaxExactCells = 16;
-// Large grids are brought down to a corner of at most this many cells before the exact search:
-// those tables build in well under a second and the search never takes long.
-constexpr int kMaxFinishCells = 12;
+// Large grids are brought down to a corner of at most 12 cells before the exact search: those
+// tables build in well under a second and the search never takes long. Grids of up to 36 cells
+// stop at a 4 x 4 corner instead, whose shortest finish saves a noticeable share of their moves;
+// a 4 x 4 corner that would take long to search is cut down to 12 cells after all.
+constexpr int kSmallFinishCells = 12;
+constexpr int kLargeFinishCells = 16;
+constexpr int kMaxCellsForLargeFinish = 36;
+constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
+// Each piece fixed alone keeps the next one near: the search counts 3/4 of that piece's own
+// distance home at the end (a full count would make it fetch the next piece outright).
+constexpr int kFollowerWeightQuarters = 3;
+// Fixing a line in threes is tried only on regions this small; on larger ones it is slow.
+constexpr int kMaxCellsForThrees = 30;
 
 // For each label, the cell it has on `goal`.
 std::vector<int> goalCells(const SolverBoard& goal) {
@@ -103,7 +114,7 @@ public:
                     line.push_back(row * columns_ + column);
                 }
             }
-            if (!fixLine(line)) {
+            if (!fixLineBestOf(line)) {
                 return false;
             }
             if (takeRow) {
@@ -147,16 +158,45 @@ private:
 
     // A line is fixed in pairs from one end; the last two cells go together because the last
     // piece of a line cannot be put in place alone without moving the one before it.
-    bool fixLine(const std::vector<int>& line) {
-        std::size_t start = 0;
-        if (line.size() % 2 == 1) {
-            if (!fixGroup({line[0]})) {
-                return false;
+    // Fixing a line can go several ways: from either end, in single pieces or pairs (or threes
+    // on small regions). Each way is tried on a copy and the shortest kept.
+    bool fixLineBestOf(const std::vector<int>& line) {
+        std::optional<EdgeReduction> best;
+        const std::vector<int> reversed(line.rbegin(), line.rend());
+        const int maxGroup = (right_ - left_) * (bottom_ - top_) <= kMaxCellsForThrees ? 3 : 2;
+        for (int groupSize = 1; groupSize <= maxGroup; ++groupSize) {
+            for (const auto* order : {&line, &reversed}) {
+                EdgeReduction trial = *this;
+                if (!trial.fixLine(*order, groupSize)) {
+                    return false;
+                }
+                if (!best || trial.path_.size() < best->path_.size()) {
+                    best = std::move(trial);
+                }
             }
-            start = 1;
         }
-        for (std::size_t i = start; i < line.size(); i += 2) {
-            if (!fixGroup({line[i], line[i + 1]})) {
+        *this = std::move(*best);
+        return true;
+    }
+
+    // Groups of `groupSize` from the line's start; the last group holds the last two cells,
+    // because the last piece of a line cannot be put in place alone without moving the one
+    // before it.
+    bool fixLine(const std::vector<int>& line, int groupSize) {
+        const int count = static_cast<int>(line.size());
+        std::vector<std::vector<int>> groups;
+        int i = (count - 2) % groupSize;
+        if (i > 0) {
+            groups.emplace_back(line.begin(), line.begin() + i);
+        }
+        for (; i < count - 2; i += groupSize) {
+            groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
+        }
+        groups.push_back({line[count - 2], line[count - 1]});
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            const int follower =
+                g + 1 < groups.size() && groups[g].size() == 1 ? groups[g + 1][0] : -1;
+            if (!fixGroup(groups[g], follower)) {
                 return false;
             }
         }
@@ -213,14 +253,29 @@ private:
         return distance;
     }
 
-    // A* over (cells of the group's pieces, empty cell), guided by the largest of the pieces' own
-    // distances home.
-    bool fixGroup(const std::vector<int>& group) {
+    // A* over (cells of the tracked pieces, empty cell). The group's pieces must come home; a
+    // follower (the next piece to fix) only adds its own distance home at the end, so among
+    // equally short ways the search takes one that also brings the follower near.
+    bool fixGroup(const std::vector<int>& group, int follower) {
         const int cells = columns_ * rows_;
-        const int count = static_cast<int>(group.size());
+        const int mustHome = static_cast<int>(group.size());
+        std::vector<int> tracked = group;
+        if (follower >= 0) {
+            tracked.push_back(follower);
+        }
+        const int count = static_cast<int>(tracked.size());
         std::vector<std::vector<int>> distances;
         for (int goalCell : group) {
             distances.push_back(pieceDistances(goalCell));
+        }
+        if (follower >= 0) {
+            for (int goalCell : group) {
+                fixed_[goalCell] = true;
+            }
+            distances.push_back(pieceDistances(follower));
+            for (int goalCell : group) {
+                fixed_[goalCell] = false;
+            }
         }
         const auto pack = [&](const int* at, int empty) {
             std::uint64_t key = static_cast<std::uint64_t>(empty);
@@ -231,15 +286,25 @@ private:
         };
         const auto estimate = [&](const int* at, int empty) {
             int most = 0;
-            for (int i = 0; i < count; ++i) {
+            for (int i = 0; i < mustHome; ++i) {
                 most = std::max(most, distances[i][at[i] * cells + empty]);
             }
             return most;
         };
+        // Reaching a state with the group home is a step to a finish node that costs the
+        // follower's distance; the search ends when a finish node is taken from the queue.
+        const std::uint64_t kFinish = 1ull << 63;
+        const auto followerCost = [&](const int* at, int empty) {
+            if (follower < 0) {
+                return 0;
+            }
+            const int d = distances[mustHome][at[mustHome] * cells + empty];
+            return d < 0 ? 0 : d * kFollowerWeightQuarters / 4;
+        };
 
-        int at[4];
+        int at[8];
         for (int i = 0; i < count; ++i) {
-            at[i] = cellOf_[group[i]];
+            at[i] = cellOf_[tracked[i]];
         }
         const int startEmpty = cellOf_[emptyPiece_];
         const std::uint64_t start = pack(at, startEmpty);
@@ -248,29 +313,44 @@ private:
         seen[start] = {start, 0};
         std::vector<std::vector<std::uint64_t>> open(1);
         open[0].push_back(start);
+        const auto push = [&](std::uint64_t key, std::size_t score) {
+            if (score >= open.size()) {
+                open.resize(score + 1);
+            }
+            open[score].push_back(key);
+        };
         std::uint64_t goal = 0;
         bool found = false;
         std::uint64_t expanded = 0;
-        for (std::size_t bucket = 0; bucket < open.size() && !found;) {
+        for (std::size_t bucket = 0; bucket < open.size();) {
             if (open[bucket].empty()) {
                 ++bucket;
                 continue;
             }
-            const std::uint64_t key = open[bucket].back();
+            const std::uint64_t entry = open[bucket].back();
             open[bucket].pop_back();
+            if (entry & kFinish) {
+                goal = entry & ~kFinish;
+                found = true;
+                break;
+            }
+            const std::uint64_t key = entry;
             const int empty = static_cast<int>(key & kCellMask);
             for (int i = 0; i < count; ++i) {
                 at[i] = static_cast<int>((key >> (kCellBits * (i + 1))) & kCellMask);
             }
             const int moves = seen[key].moves;
             const int left = estimate(at, empty);
-            if (left == 0) {
-                goal = key;
-                found = true;
-                break;
-            }
             if (static_cast<int>(bucket) > moves + left) {
                 continue;  // reached again more cheaply since it was queued
+            }
+            if (left == 0) {
+                const std::size_t score = moves + followerCost(at, empty);
+                push(key | kFinish, score);
+                bucket = std::min(bucket, score);
+                if (follower < 0) {
+                    continue;
+                }
             }
             if (++expanded % 4096 == 0 && stop_.stop_requested()) {
                 return false;
@@ -278,7 +358,7 @@ private:
             int next[4];
             const int nextCount = neighbours(empty, next);
             for (int n = 0; n < nextCount; ++n) {
-                int moved[4];
+                int moved[8];
                 std::copy(at, at + count, moved);
                 for (int i = 0; i < count; ++i) {
                     if (moved[i] == next[n]) {
@@ -286,19 +366,16 @@ private:
                     }
                 }
                 const std::uint64_t nextKey = pack(moved, next[n]);
-                auto [entry, added] = seen.try_emplace(nextKey, Step{key, moves + 1});
+                auto [item, added] = seen.try_emplace(nextKey, Step{key, moves + 1});
                 if (!added) {
-                    if (entry->second.moves <= moves + 1) {
+                    if (item->second.moves <= moves + 1) {
                         continue;
                     }
-                    entry->second = {key, moves + 1};
+                    item->second = {key, moves + 1};
                 }
                 const std::size_t score =
                     static_cast<std::size_t>(moves + 1 + estimate(moved, next[n]));
-                if (score >= open.size()) {
-                    open.resize(score + 1);
-                }
-                open[score].push_back(nextKey);
+                push(nextKey, score);
                 bucket = std::min(bucket, score);
             }
         }
@@ -403,24 +480,49 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     }
 
     EdgeReduction reduction(columns, rows, std::move(pieces), emptyGoal, stop);
-    if (!reduction.reduce(kMaxFinishCells)) {
+    const bool largeFinish = columns * rows <= kMaxCellsForLargeFinish;
+    if (!reduction.reduce(largeFinish ? kLargeFinishCells : kSmallFinishCells)) {
         solution.stopped = true;
         return solution;
     }
-    std::vector<int> boardCells;
-    const std::vector<int> corner = reduction.corner(boardCells);
-    const auto tables = databases(reduction.cornerColumns(), reduction.cornerRows(),
-                                  reduction.toCorner(emptyGoal));
-    std::vector<int> cornerPath;
-    const auto outcome = searchShortest(*tables, corner, stop,
-                                        std::numeric_limits<std::uint64_t>::max(), cornerPath);
-    if (outcome != ExactSearchOutcome::Solved) {
-        solution.stopped = true;
-        return solution;
-    }
-    solution.emptyCellPath = reduction.path();
-    for (int cell : cornerPath) {
-        solution.emptyCellPath.push_back(boardCells[cell]);
+    for (;;) {
+        const int cornerColumns = reduction.cornerColumns();
+        const int cornerRows = reduction.cornerRows();
+        const bool fourByFour = cornerColumns == 4 && cornerRows == 4;
+        if (cornerColumns * cornerRows > kSmallFinishCells && !fourByFour) {
+            // 3 x 5 and 5 x 3 tables take seconds to build; one more edge avoids them.
+            if (!reduction.reduce(kSmallFinishCells)) {
+                solution.stopped = true;
+                return solution;
+            }
+            continue;
+        }
+        std::vector<int> boardCells;
+        const std::vector<int> corner = reduction.corner(boardCells);
+        const auto tables =
+            databases(cornerColumns, cornerRows, reduction.toCorner(emptyGoal));
+        std::vector<int> cornerPath;
+        const auto outcome =
+            searchShortest(*tables, corner, stop,
+                           fourByFour ? kLargeFinishNodeBudget
+                                      : std::numeric_limits<std::uint64_t>::max(),
+                           cornerPath);
+        if (outcome == ExactSearchOutcome::Stopped) {
+            solution.stopped = true;
+            return solution;
+        }
+        if (outcome == ExactSearchOutcome::OverBudget) {
+            if (!reduction.reduce(kSmallFinishCells)) {
+                solution.stopped = true;
+                return solution;
+            }
+            continue;
+        }
+        solution.emptyCellPath = reduction.path();
+        for (int cell : cornerPath) {
+            solution.emptyCellPath.push_back(boardCells[cell]);
+        }
+        break;
     }
     return solution;
 }
