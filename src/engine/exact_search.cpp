@@ -53,6 +53,16 @@ public:
         }
     }
 
+    int estimate() const {
+        int sum = 0;
+        int mirroredSum = 0;
+        for (int group = 0; group < db_.groupCount(); ++group) {
+            sum += bounds_[group];
+            mirroredSum += mirroredBounds_[group];
+        }
+        return std::max(sum, mirroredSum);
+    }
+
     ExactSearchOutcome run(std::vector<int>& path) {
         path_.clear();
         const int empty = cellOf_[emptyPiece_];
@@ -71,16 +81,6 @@ public:
     }
 
 private:
-    int estimate() const {
-        int sum = 0;
-        int mirroredSum = 0;
-        for (int group = 0; group < db_.groupCount(); ++group) {
-            sum += bounds_[group];
-            mirroredSum += mirroredBounds_[group];
-        }
-        return std::max(sum, mirroredSum);
-    }
-
     void refresh(int group) {
         int cells[kMaxCells];
         const auto& pieces = db_.piecesOf(group);
@@ -177,6 +177,10 @@ ExactSearchOutcome searchShortest(const PatternDatabases& databases, const std::
                                   std::vector<int>& emptyCellPath) {
     IdaStar search(databases, board, std::move(stop), nodeBudget);
     return search.run(emptyCellPath);
+}
+
+int lowerBound(const PatternDatabases& databases, const std::vector<int>& board) {
+    return IdaStar(databases, board, {}, 0).estimate();
 }
 
 }  // namespace mosaic

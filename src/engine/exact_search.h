@@ -19,4 +19,8 @@ ExactSearchOutcome searchShortest(const PatternDatabases& databases, const std::
                                   std::stop_token stop, std::uint64_t nodeBudget,
                                   std::vector<int>& emptyCellPath);
 
+// The larger of the tables' estimates for `board` and for its mirror image, where that applies;
+// never more than the shortest solution's length.
+int lowerBound(const PatternDatabases& databases, const std::vector<int>& board);
+
 }  // namespace mosaic
