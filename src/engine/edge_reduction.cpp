@@ -72,19 +72,24 @@ std::vector<std::vector<int>> EdgeReduction::nextLines(bool eitherOnSquares) con
     return lines;
 }
 
-// Groups of `groupSize` from the line's front; the last group holds the last two cells, because
-// the last piece of a line cannot be put in place alone without moving the one before it.
+// Groups of `groupSize` from the line's front (or the whole line at once); the last group holds
+// the last two cells, because the last piece of a line cannot be put in place alone without
+// moving the one before it.
 bool EdgeReduction::fixLine(const std::vector<int>& line, int groupSize) {
     const int count = static_cast<int>(line.size());
     std::vector<std::vector<int>> groups;
-    int i = (count - 2) % groupSize;
-    if (i > 0) {
-        groups.emplace_back(line.begin(), line.begin() + i);
+    if (groupSize >= count) {
+        groups.push_back(line);
+    } else {
+        int i = (count - 2) % groupSize;
+        if (i > 0) {
+            groups.emplace_back(line.begin(), line.begin() + i);
+        }
+        for (; i < count - 2; i += groupSize) {
+            groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
+        }
+        groups.push_back({line[count - 2], line[count - 1]});
     }
-    for (; i < count - 2; i += groupSize) {
-        groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
-    }
-    groups.push_back({line[count - 2], line[count - 1]});
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const int follower = g + 1 < groups.size() && groups[g].size() == 1 ? groups[g + 1][0] : -1;
         if (!fixGroup(groups[g], follower)) {
@@ -365,9 +370,10 @@ std::optional<EdgeReduction> reduceToCorner(
         std::vector<std::pair<long, EdgeReduction>> next;
         for (const EdgeReduction& reduction : frontier) {
             const int maxGroup = reduction.region().cells() <= kMaxCellsForThrees ? 3 : 2;
+            const int lineLength = static_cast<int>(reduction.nextLines(false).front().size());
             for (const auto& line : reduction.nextLines(keep > 1)) {
                 const std::vector<int> reversed(line.rbegin(), line.rend());
-                for (int groupSize = 1; groupSize <= maxGroup; ++groupSize) {
+                for (int groupSize = 1; groupSize <= std::min(maxGroup, lineLength); ++groupSize) {
                     for (const auto* order : {&line, &reversed}) {
                         EdgeReduction trial = reduction;
                         if (!trial.fixLine(*order, groupSize)) {

@@ -28,7 +28,7 @@ constexpr int kSmallFinishCells = 12;
 constexpr int kLargeFinishCells = 16;
 constexpr int kMaxCellsForLargeFinish = 36;
 constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
-constexpr int kSmallGridCandidates = 6;
+constexpr int kSmallGridCandidates = 8;
 // Moves per unit of distance home that fixing edges costs on average, in tenths.
 constexpr int kFinishMovesPerDistance = 35;
 // The whole-board beam search on grids above 36 cells: its width, the weight (in tenths, on top
@@ -162,7 +162,8 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     }
 
     // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
-    // is worth the wait, and its tables judge several ways of fixing the edges side by side.
+    // is worth the wait. Small grids also carry several ways of fixing the edges side by side,
+    // judged by the corner's tables once they reach it.
     const bool largeFinish =
         columns * rows <= kMaxCellsForLargeFinish && std::min(columns, rows) >= 4;
     const auto estimate = [&](const EdgeReduction& reduction) {
@@ -175,7 +176,8 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     };
     std::optional<EdgeReduction> reduced =
         reduceToCorner(start, largeFinish ? kLargeFinishCells : kSmallFinishCells,
-                       largeFinish ? kSmallGridCandidates : 1, estimate, stop);
+                       columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates : 1,
+                       estimate, stop);
     std::vector<int> cornerPath;
     std::vector<int> boardCells;
     while (reduced) {
