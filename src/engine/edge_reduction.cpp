@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
-#include <unordered_map>
 #include <utility>
 
 namespace mosaic {
@@ -15,13 +14,9 @@ namespace {
 constexpr int kFollowerWeightQuarters = 3;
 // Lines are fixed in threes only on regions this small; on larger ones the search is slow.
 constexpr int kMaxCellsForThrees = 30;
-constexpr int kCellBits = 7;  // cells of a 10 x 10 board
-constexpr std::uint64_t kCellMask = (1u << kCellBits) - 1;
-
-struct Step {
-    std::uint64_t previous;
-    int moves;
-};
+// Largest number of states a group search numbers densely: (30 cells)^4 for three pieces,
+// (100 cells)^3 for two.
+constexpr std::uint32_t kMaxStates = 1u << 20;
 
 }  // namespace
 
@@ -34,9 +29,18 @@ EdgeReduction::EdgeReduction(int columns, int rows, std::vector<int> pieces, int
       fixed_(pieces_.size(), false),
       stop_(std::move(stop)),
       emptyPiece_(emptyPiece),
-      region_{0, 0, columns, rows} {
+      region_{0, 0, columns, rows},
+      scratch_(std::make_shared<SearchScratch>()) {
     for (std::size_t cell = 0; cell < pieces_.size(); ++cell) {
         cellOf_[pieces_[cell]] = static_cast<int>(cell);
+    }
+    const int cells = columns * rows;
+    around_.resize(cells);
+    for (int cell = 0; cell < cells; ++cell) {
+        const int column = cell % columns;
+        around_[cell] = {cell >= columns ? cell - columns : -1, column > 0 ? cell - 1 : -1,
+                         column < columns - 1 ? cell + 1 : -1,
+                         cell + columns < cells ? cell + columns : -1};
     }
 }
 
@@ -137,21 +141,14 @@ int EdgeReduction::regionDistance() const {
     return sum;
 }
 
+// Cells outside the region are all on fixed lines, so the fixed cells alone bound the play.
 bool EdgeReduction::inPlay(int cell) const {
-    const int column = cell % columns_;
-    const int row = cell / columns_;
-    return column >= region_.left && column < region_.right && row >= region_.top &&
-           row < region_.bottom && !fixed_[cell];
+    return !fixed_[cell];
 }
 
 int EdgeReduction::neighbours(int cell, int* out) const {
     int count = 0;
-    const int column = cell % columns_;
-    const int candidates[4] = {cell >= columns_ ? cell - columns_ : -1,
-                               column > 0 ? cell - 1 : -1,
-                               column < columns_ - 1 ? cell + 1 : -1,
-                               cell + columns_ < columns_ * rows_ ? cell + columns_ : -1};
-    for (int next : candidates) {
+    for (int next : around_[cell]) {
         if (next >= 0 && inPlay(next)) {
             out[count++] = next;
         }
@@ -214,12 +211,38 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
             fixed_[goalCell] = false;
         }
     }
+
+    // States are numbered densely over the region's cells: the empty cell, then each piece.
+    const int width = region_.columns();
+    const int size = region_.cells();
+    std::uint32_t states = 1;
+    for (int i = 0; i <= count; ++i) {
+        states *= static_cast<std::uint32_t>(size);
+    }
+    if (states > kMaxStates) {
+        throw std::logic_error("edge group too large to search");
+    }
+    const auto local = [&](int cell) {
+        return (cell / columns_ - region_.top) * width + cell % columns_ - region_.left;
+    };
+    const auto global = [&](int index) {
+        return (index / width + region_.top) * columns_ + index % width + region_.left;
+    };
     const auto pack = [&](const int* at, int empty) {
-        std::uint64_t key = static_cast<std::uint64_t>(empty);
-        for (int i = 0; i < count; ++i) {
-            key |= static_cast<std::uint64_t>(at[i]) << (kCellBits * (i + 1));
+        std::uint32_t key = 0;
+        for (int i = count - 1; i >= 0; --i) {
+            key = key * size + local(at[i]);
         }
-        return key;
+        return key * size + local(empty);
+    };
+    const auto unpack = [&](std::uint32_t key, int* at) {
+        const int empty = global(static_cast<int>(key % size));
+        key /= size;
+        for (int i = 0; i < count; ++i) {
+            at[i] = global(static_cast<int>(key % size));
+            key /= size;
+        }
+        return empty;
     };
     const auto estimate = [&](const int* at, int empty) {
         int most = 0;
@@ -228,9 +251,9 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
         }
         return most;
     };
-    // Reaching a state with the group home is a step to a finish node that costs the
+    // Reaching a state with the group home is a step to a finish node that costs part of the
     // follower's distance; the search ends when a finish node is taken from the queue.
-    const std::uint64_t kFinish = 1ull << 63;
+    constexpr std::uint32_t kFinish = 1u << 31;
     const auto followerCost = [&](const int* at, int empty) {
         if (follower < 0) {
             return 0;
@@ -239,24 +262,31 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
         return d < 0 ? 0 : d * kFollowerWeightQuarters / 4;
     };
 
+    SearchScratch& seen = *scratch_;
+    if (seen.stamp.size() < states) {
+        seen.stamp.resize(states, 0);
+        seen.moves.resize(states);
+        seen.previous.resize(states);
+    }
+    const std::uint32_t generation = ++seen.generation;
+
     int at[8];
     for (int i = 0; i < count; ++i) {
         at[i] = cellOf_[tracked[i]];
     }
-    const int startEmpty = cellOf_[emptyPiece_];
-    const std::uint64_t start = pack(at, startEmpty);
-    std::unordered_map<std::uint64_t, Step> seen;
-    seen.reserve(1 << 12);
-    seen[start] = {start, 0};
-    std::vector<std::vector<std::uint64_t>> open(1);
+    const std::uint32_t start = pack(at, cellOf_[emptyPiece_]);
+    seen.stamp[start] = generation;
+    seen.moves[start] = 0;
+    seen.previous[start] = start;
+    std::vector<std::vector<std::uint32_t>> open(1);
     open[0].push_back(start);
-    const auto push = [&](std::uint64_t key, std::size_t score) {
+    const auto push = [&](std::uint32_t key, std::size_t score) {
         if (score >= open.size()) {
             open.resize(score + 1);
         }
         open[score].push_back(key);
     };
-    std::uint64_t goal = 0;
+    std::uint32_t goal = 0;
     bool found = false;
     std::uint64_t expanded = 0;
     for (std::size_t bucket = 0; bucket < open.size();) {
@@ -264,19 +294,16 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
             ++bucket;
             continue;
         }
-        const std::uint64_t entry = open[bucket].back();
+        const std::uint32_t entry = open[bucket].back();
         open[bucket].pop_back();
         if (entry & kFinish) {
             goal = entry & ~kFinish;
             found = true;
             break;
         }
-        const std::uint64_t key = entry;
-        const int empty = static_cast<int>(key & kCellMask);
-        for (int i = 0; i < count; ++i) {
-            at[i] = static_cast<int>((key >> (kCellBits * (i + 1))) & kCellMask);
-        }
-        const int moves = seen[key].moves;
+        const std::uint32_t key = entry;
+        const int empty = unpack(key, at);
+        const int moves = seen.moves[key];
         const int left = estimate(at, empty);
         if (static_cast<int>(bucket) > moves + left) {
             continue;  // reached again more cheaply since it was queued
@@ -302,14 +329,13 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
                     moved[i] = empty;
                 }
             }
-            const std::uint64_t nextKey = pack(moved, next[n]);
-            auto [item, added] = seen.try_emplace(nextKey, Step{key, moves + 1});
-            if (!added) {
-                if (item->second.moves <= moves + 1) {
-                    continue;
-                }
-                item->second = {key, moves + 1};
+            const std::uint32_t nextKey = pack(moved, next[n]);
+            if (seen.stamp[nextKey] == generation && seen.moves[nextKey] <= moves + 1) {
+                continue;
             }
+            seen.stamp[nextKey] = generation;
+            seen.moves[nextKey] = moves + 1;
+            seen.previous[nextKey] = key;
             const std::size_t score =
                 static_cast<std::size_t>(moves + 1 + estimate(moved, next[n]));
             push(nextKey, score);
@@ -320,8 +346,8 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
         throw std::logic_error("edge pieces could not be placed");
     }
     std::vector<int> route;
-    for (std::uint64_t key = goal; key != start; key = seen[key].previous) {
-        route.push_back(static_cast<int>(key & kCellMask));
+    for (std::uint32_t key = goal; key != start; key = seen.previous[key]) {
+        route.push_back(global(static_cast<int>(key % size)));
     }
     for (auto it = route.rbegin(); it != route.rend(); ++it) {
         slide(*it);
@@ -331,7 +357,6 @@ bool EdgeReduction::fixGroup(const std::vector<int>& group, int follower) {
     }
     return true;
 }
-
 
 std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxCells) {
     std::vector<int> lineOf(columns * rows, -1);

@@ -7,8 +7,10 @@
 // Boards are in goal terms: each cell holds the goal cell of its piece, and the empty cell holds
 // the empty cell's goal cell. The region left always keeps the empty cell's goal.
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -21,6 +23,15 @@ struct Region {
     int columns() const { return right - left; }
     int rows() const { return bottom - top; }
     int cells() const { return columns() * rows(); }
+};
+
+// The group searches' bookkeeping, numbered by state; kept between searches so it is allocated
+// once per solve. A state is current when its stamp equals the search's generation.
+struct SearchScratch {
+    std::vector<std::uint32_t> stamp;
+    std::vector<int> moves;
+    std::vector<std::uint32_t> previous;
+    std::uint32_t generation = 0;
 };
 
 class EdgeReduction {
@@ -59,11 +70,13 @@ private:
     int columns_, rows_;
     std::vector<int> pieces_;  // cell -> goal cell of the piece on it
     std::vector<int> cellOf_;  // goal cell of a piece -> its cell now
-    std::vector<bool> fixed_;
+    std::vector<char> fixed_;
+    std::vector<std::array<int, 4>> around_;  // neighbours of each cell, -1 past the edge
     std::stop_token stop_;
     int emptyPiece_;
     Region region_;
     std::vector<int> path_;
+    std::shared_ptr<SearchScratch> scratch_;  // shared by copies, which search one at a time
 };
 
 // For each cell, the index of the edge line that fixes it when lines are taken across the longer

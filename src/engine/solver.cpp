@@ -28,7 +28,9 @@ constexpr int kSmallFinishCells = 12;
 constexpr int kLargeFinishCells = 16;
 constexpr int kMaxCellsForLargeFinish = 36;
 constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
+// Ways of fixing the edges carried side by side on grids up to 36 cells and above.
 constexpr int kSmallGridCandidates = 8;
+constexpr int kLargeGridCandidates = 3;
 // Moves per unit of distance home that fixing edges costs on average, in tenths.
 constexpr int kFinishMovesPerDistance = 35;
 // The whole-board beam search on grids above 36 cells: its width, the weight (in tenths, on top
@@ -176,7 +178,8 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     };
     std::optional<EdgeReduction> reduced =
         reduceToCorner(start, largeFinish ? kLargeFinishCells : kSmallFinishCells,
-                       columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates : 1,
+                       columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates
+                                                                 : kLargeGridCandidates,
                        estimate, stop);
     std::vector<int> cornerPath;
     std::vector<int> boardCells;

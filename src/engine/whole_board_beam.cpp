@@ -42,6 +42,33 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
         int cell;
         std::uint64_t hash;
     };
+    static const int conflictTenths = getenv("LC") ? atoi(getenv("LC")) : 10;
+    // Pairs of pieces in their goal row (or column) but in the wrong order there: one of them
+    // must leave the line and come back, two moves more than their distances say.
+    const auto conflicts = [&](const std::uint8_t* board, int piece, int cell, bool alongRow) {
+        int sum = 0;
+        const int step = alongRow ? 1 : columns;
+        const int count = alongRow ? columns : rows;
+        const int first = alongRow ? cell - cell % columns : cell % columns;
+        const int here = alongRow ? cell % columns : cell / columns;
+        const int goalHere = alongRow ? piece % columns : piece / columns;
+        if (alongRow ? piece / columns != cell / columns : piece % columns != cell % columns) {
+            return 0;
+        }
+        for (int i = 0; i < count; ++i) {
+            const int other = board[first + i * step];
+            if (i == here || other == emptyPiece) {
+                continue;
+            }
+            const bool sameLine = alongRow ? other / columns == piece / columns
+                                           : other % columns == piece % columns;
+            const int goalThere = alongRow ? other % columns : other / columns;
+            if (sameLine && (i - here) * (goalThere - goalHere) < 0) {
+                sum += weight[piece] + weight[other];
+            }
+        }
+        return sum * conflictTenths / 10;
+    };
     std::vector<Step> steps;
     std::vector<std::uint8_t> boards(start.begin(), start.end());
     Entry first{0, -1, 0, 0, -1};
@@ -52,6 +79,9 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             first.empty = cell;
         } else {
             first.total += distance(cell, piece);
+            // Each pair is met from both ends.
+            first.total += (conflicts(boards.data(), piece, cell, true) +
+                            conflicts(boards.data(), piece, cell, false)) / 2;
         }
     }
     std::vector<Entry> beam{first};
@@ -60,7 +90,6 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
     int bestHistory = -1;
     int sinceBest = 0;
     std::vector<Candidate> candidates;
-    std::vector<std::uint64_t> taken;
     // The search ends once a while has passed without a better point to cut.
     for (int depth = 1; sinceBest < 4 * (columns + rows); ++depth, ++sinceBest) {
         if (depth % 64 == 0 && stop.stop_requested()) {
@@ -81,26 +110,44 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
                     continue;
                 }
                 const int piece = board[cell];
+                // A move across rows changes the piece's row conflicts only, and the other way.
+                const bool acrossRows = cell / columns != empty / columns;
+                int total = entry.total + distance(empty, piece) - distance(cell, piece) -
+                            conflicts(board, piece, cell, acrossRows);
+                if (conflictTenths > 0) {
+                    std::uint8_t* moved = const_cast<std::uint8_t*>(board);
+                    moved[empty] = static_cast<std::uint8_t>(piece);
+                    moved[cell] = static_cast<std::uint8_t>(emptyPiece);
+                    total += conflicts(moved, piece, empty, acrossRows);
+                    moved[cell] = static_cast<std::uint8_t>(piece);
+                    moved[empty] = static_cast<std::uint8_t>(emptyPiece);
+                }
                 candidates.push_back(
-                    {entry.total + distance(empty, piece) - distance(cell, piece), b, cell,
+                    {total, b, cell,
                      entry.hash ^ keys[piece * cells + cell] ^ keys[piece * cells + empty] ^
                          keys[emptyPiece * cells + empty] ^ keys[emptyPiece * cells + cell]});
             }
         }
-        std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        // Only the best are kept; twice the width leaves room for boards met twice.
+        const auto better = [](const Candidate& a, const Candidate& b) {
             return a.total != b.total ? a.total < b.total : a.hash < b.hash;
-        });
+        };
+        const auto kept = candidates.begin() +
+                          std::min<std::ptrdiff_t>(2 * beamWidth, std::ssize(candidates));
+        std::nth_element(candidates.begin(), kept - 1, candidates.end(), better);
+        std::sort(candidates.begin(), kept, better);
+        candidates.erase(kept, candidates.end());
         std::vector<Entry> nextBeam;
         std::vector<std::uint8_t> nextBoards;
-        taken.clear();
-        for (const Candidate& candidate : candidates) {
+        for (std::size_t c = 0; c < candidates.size(); ++c) {
+            const Candidate& candidate = candidates[c];
             if (static_cast<int>(nextBeam.size()) == beamWidth) {
                 break;
             }
-            if (std::find(taken.begin(), taken.end(), candidate.hash) != taken.end()) {
+            // Equal boards have equal totals, so the sort puts them side by side.
+            if (c > 0 && candidates[c - 1].hash == candidate.hash) {
                 continue;
             }
-            taken.push_back(candidate.hash);
             const Entry& parent = beam[candidate.from];
             const std::size_t offset = nextBoards.size();
             nextBoards.insert(nextBoards.end(),
