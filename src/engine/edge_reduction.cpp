@@ -388,9 +388,8 @@ std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxC
 }
 
 std::optional<EdgeReduction> reduceToCorner(
-    const EdgeReduction& start, int maxCells, int keep,
+    std::vector<EdgeReduction> frontier, int maxCells, int keep,
     const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) {
-    std::vector<EdgeReduction> frontier{start};
     while (frontier.front().region().cells() > maxCells) {
         std::vector<std::pair<long, EdgeReduction>> next;
         for (const EdgeReduction& reduction : frontier) {

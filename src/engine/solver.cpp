@@ -39,6 +39,7 @@ constexpr int kFinishMovesPerDistance = 35;
 constexpr int kBeamWidth = 1024;
 constexpr int kExtraWeightOfFirstLine = 30;
 constexpr int kMovesPerDistance = 35;
+static const bool kBeamOnSmall = getenv("BEAMSMALL") != nullptr;
 
 // For each label, the cell it has on `goal`.
 std::vector<int> goalCells(const SolverBoard& goal) {
@@ -146,9 +147,14 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         return solution;
     }
 
-    EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
-    if (columns * rows > kMaxCellsForLargeFinish) {
-        // Pieces of the first edges weigh more: those edges are fixed in the largest regions.
+    // The edges are fixed from the board as it is and, on large grids only, from where a
+    // whole-board beam search leaves it; pieces of the first edges weigh more there, since those
+    // edges are fixed in the largest regions.
+    std::vector<EdgeReduction> starts;
+    if (columns * rows <= kMaxCellsForLargeFinish) {
+        starts.emplace_back(columns, rows, pieces, emptyGoal, stop);
+    }
+    if (columns * rows > kMaxCellsForLargeFinish || kBeamOnSmall) {
         const std::vector<int> lineOf =
             edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
         const int lines = lineOf[emptyGoal];
@@ -157,10 +163,12 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
             weight[piece] = 10 + kExtraWeightOfFirstLine * (lines - lineOf[piece]) / lines;
         }
         weight[emptyGoal] = 0;
+        EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
         for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, kBeamWidth,
                                        kMovesPerDistance, stop)) {
             start.slide(cell);
         }
+        starts.push_back(std::move(start));
     }
 
     // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
@@ -177,7 +185,7 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;
     };
     std::optional<EdgeReduction> reduced =
-        reduceToCorner(start, largeFinish ? kLargeFinishCells : kSmallFinishCells,
+        reduceToCorner(std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
                        columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates
                                                                  : kLargeGridCandidates,
                        estimate, stop);
@@ -201,7 +209,7 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
             break;
         }
         // A 4 x 4 corner that takes long to search is cut down by one more edge.
-        reduced = reduceToCorner(*reduced, kSmallFinishCells, 1, estimate, stop);
+        reduced = reduceToCorner({*reduced}, kSmallFinishCells, 1, estimate, stop);
     }
     if (!reduced) {
         solution.stopped = true;
