@@ -1,0 +1,61 @@
+// Benchmarks of the solver: one solve of a random board, with the solution's length as the
+// "moves" counter, for every square size and a few other grids. The boards come from a fixed
+// seed, so every run solves the same ones. The classic automatic player's figures for the same
+// sizes are BM_AutoPlaySolve in mosaic_bench.cpp.
+
+#include "engine/solver.h"
+#include "engine/solver_boards.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kBoardsPerSize = 16;
+
+// Each iteration solves the next of a fixed set of boards, the four goal orders in turn. One
+// solve before timing builds the solver's tables, as a game would on its first solve.
+void BM_SolverSolve(benchmark::State& state) {
+    const int columns = static_cast<int>(state.range(0));
+    const int rows = static_cast<int>(state.range(1));
+    std::mt19937 random(static_cast<unsigned>(columns * 100 + rows));
+    std::vector<mosaic::SolverBoard> goals;
+    std::vector<mosaic::SolverBoard> boards;
+    for (int i = 0; i < kBoardsPerSize; ++i) {
+        goals.push_back(solver_boards::goalBoard(columns, rows, solver_boards::kGoalOrders[i % 4]));
+        boards.push_back(solver_boards::randomBoard(goals.back(), random));
+    }
+    const mosaic::Solver solver;
+    solver.solve(boards[0], goals[0]);
+
+    long moves = 0;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const mosaic::Solution solution = solver.solve(boards[next], goals[next]);
+        moves += static_cast<long>(solution.emptyCellPath.size());
+        next = (next + 1) % boards.size();
+    }
+    state.counters["moves"] =
+        benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+    state.counters["table_MB"] = static_cast<double>(solver.tableBytes()) / 1e6;
+}
+BENCHMARK(BM_SolverSolve)
+    ->ArgNames({"columns", "rows"})
+    ->Args({3, 3})
+    ->Args({4, 4})
+    ->Args({5, 5})
+    ->Args({6, 6})
+    ->Args({7, 7})
+    ->Args({8, 8})
+    ->Args({9, 9})
+    ->Args({10, 10})
+    ->Args({3, 5})
+    ->Args({4, 3})
+    ->Args({5, 7})
+    ->Args({10, 3})
+    ->Iterations(kBoardsPerSize)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+// Shortest solutions on grids of at most 16 cells: IDA* guided by additive pattern databases.
+
+#include "engine/pattern_database.h"
+
+#include <cstdint>
+#include <stop_token>
+#include <vector>
+
+namespace mosaic {
+
+enum class ExactSearchOutcome { Solved, Stopped, OverBudget };
+
+// `board[cell]` names the cell the piece on `cell` belongs in; the empty cell holds its own goal
+// cell. On success `emptyCellPath` holds the cells the empty cell moves into, in order. The search
+// gives up after `nodeBudget` expanded positions.
+ExactSearchOutcome searchShortest(const PatternDatabases& databases, const std::vector<int>& board,
+                                  std::stop_token stop, std::uint64_t nodeBudget,
+                                  std::vector<int>& emptyCellPath);
+
+// The larger of the tables' estimates for `board` and for its mirror image, where that applies;
+// never more than the shortest solution's length.
+int lowerBound(const PatternDatabases& databases, const std::vector<int>& board);
+
+}  // namespace mosaic

@@ -1,0 +1,225 @@
+#include "engine/solver.h"
+
+#include "engine/edge_reduction.h"
+#include "engine/exact_search.h"
+#include "engine/pattern_database.h"
+#include "engine/whole_board_beam.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+namespace mosaic {
+
+namespace {
+
+constexpr int kMinSide = 3;
+constexpr int kMaxSide = 10;
+constexpr int kMaxExactCells = 16;
+// Large grids are brought down to a corner of at most 12 cells before the exact search: those
+// tables build in well under a second and the search never takes long. Grids of up to 36 cells
+// stop at a 4 x 4 corner instead, whose shortest finish saves a noticeable share of their moves;
+// a 4 x 4 corner that would take long to search is cut down to 12 cells after all.
+constexpr int kSmallFinishCells = 12;
+constexpr int kLargeFinishCells = 16;
+constexpr int kMaxCellsForLargeFinish = 36;
+constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
+// Ways of fixing the edges carried side by side on grids up to 36 cells and above.
+constexpr int kSmallGridCandidates = 8;
+constexpr int kLargeGridCandidates = 3;
+// Moves per unit of distance home that fixing edges costs on average, in tenths.
+constexpr int kFinishMovesPerDistance = 35;
+// The whole-board beam search on grids above 36 cells: its width, the weight (in tenths, on top
+// of 10) of the first edge's pieces, falling to none for the corner's, and the moves a unit of
+// distance is worth where it is cut.
+constexpr int kBeamWidth = 1024;
+constexpr int kExtraWeightOfFirstLine = 30;
+constexpr int kMovesPerDistance = 35;
+static const bool kBeamOnSmall = getenv("BEAMSMALL") != nullptr;
+
+// For each label, the cell it has on `goal`.
+std::vector<int> goalCells(const SolverBoard& goal) {
+    std::vector<int> cellOf(goal.cells.size(), -1);
+    for (std::size_t cell = 0; cell < goal.cells.size(); ++cell) {
+        cellOf[goal.cells[cell]] = static_cast<int>(cell);
+    }
+    return cellOf;
+}
+
+bool holdsEachLabelOnce(const SolverBoard& board) {
+    std::vector<bool> seen(board.cells.size(), false);
+    for (int label : board.cells) {
+        if (label < 0 || label >= static_cast<int>(seen.size()) || seen[label]) {
+            return false;
+        }
+        seen[label] = true;
+    }
+    return true;
+}
+
+void checkBoards(const SolverBoard& board, const SolverBoard& goal) {
+    const auto fits = [](const SolverBoard& b) {
+        return b.columns >= kMinSide && b.columns <= kMaxSide && b.rows >= kMinSide &&
+               b.rows <= kMaxSide && static_cast<int>(b.cells.size()) == b.columns * b.rows &&
+               holdsEachLabelOnce(b);
+    };
+    if (!fits(board) || !fits(goal) || board.columns != goal.columns || board.rows != goal.rows) {
+        throw std::invalid_argument("solver boards must be the same grid of 3 to 10 a side, "
+                                    "each holding every label once");
+    }
+}
+
+// The board in goal terms: every cell names the goal cell of what it holds, so the goal itself
+// reads 0, 1, 2, ... and the empty cell holds the empty cell's goal cell.
+std::vector<int> inGoalTerms(const SolverBoard& board, const SolverBoard& goal) {
+    const std::vector<int> cellOf = goalCells(goal);
+    std::vector<int> pieces(board.cells.size());
+    for (std::size_t cell = 0; cell < board.cells.size(); ++cell) {
+        pieces[cell] = cellOf[board.cells[cell]];
+    }
+    return pieces;
+}
+
+}  // namespace
+
+bool isSolvable(const SolverBoard& board, const SolverBoard& goal) {
+    checkBoards(board, goal);
+    std::vector<int> pieces = inGoalTerms(board, goal);
+    const int empty = static_cast<int>(
+        std::find(board.cells.begin(), board.cells.end(), 0) - board.cells.begin());
+    const int emptyGoal = pieces[empty];
+    const int distance = std::abs(empty % board.columns - emptyGoal % board.columns) +
+                         std::abs(empty / board.columns - emptyGoal / board.columns);
+    int swaps = 0;
+    for (int cell = 0; cell < static_cast<int>(pieces.size()); ++cell) {
+        while (pieces[cell] != cell) {
+            std::swap(pieces[cell], pieces[pieces[cell]]);
+            ++swaps;
+        }
+    }
+    return swaps % 2 == distance % 2;
+}
+
+Solver::Solver() = default;
+Solver::~Solver() = default;
+
+std::size_t Solver::tableBytes() const {
+    std::lock_guard lock(mutex_);
+    std::size_t total = 0;
+    for (const auto& [key, tables] : tables_) {
+        total += tables->bytes();
+    }
+    return total;
+}
+
+std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
+                                                          int emptyGoalCell) const {
+    std::lock_guard lock(mutex_);
+    auto& tables = tables_[{columns, rows, emptyGoalCell}];
+    if (!tables) {
+        tables = std::make_shared<const PatternDatabases>(columns, rows, emptyGoalCell);
+    }
+    return tables;
+}
+
+Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
+                       std::stop_token stop) const {
+    Solution solution;
+    if (!isSolvable(board, goal)) {
+        solution.solvable = false;
+        return solution;
+    }
+    const int columns = board.columns;
+    const int rows = board.rows;
+    std::vector<int> pieces = inGoalTerms(board, goal);
+    const int emptyGoal = goalCells(goal)[0];
+
+    if (columns * rows <= kMaxExactCells) {
+        const auto outcome = searchShortest(*databases(columns, rows, emptyGoal), pieces, stop,
+                                            std::numeric_limits<std::uint64_t>::max(),
+                                            solution.emptyCellPath);
+        solution.shortest = outcome == ExactSearchOutcome::Solved;
+        solution.stopped = outcome == ExactSearchOutcome::Stopped;
+        return solution;
+    }
+
+    // The edges are fixed from the board as it is and, on large grids only, from where a
+    // whole-board beam search leaves it; pieces of the first edges weigh more there, since those
+    // edges are fixed in the largest regions.
+    std::vector<EdgeReduction> starts;
+    if (columns * rows <= kMaxCellsForLargeFinish) {
+        starts.emplace_back(columns, rows, pieces, emptyGoal, stop);
+    }
+    if (columns * rows > kMaxCellsForLargeFinish || kBeamOnSmall) {
+        const std::vector<int> lineOf =
+            edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
+        const int lines = lineOf[emptyGoal];
+        std::vector<int> weight(lineOf.size());
+        for (std::size_t piece = 0; piece < weight.size(); ++piece) {
+            weight[piece] = 10 + kExtraWeightOfFirstLine * (lines - lineOf[piece]) / lines;
+        }
+        weight[emptyGoal] = 0;
+        EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
+        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, kBeamWidth,
+                                       kMovesPerDistance, stop)) {
+            start.slide(cell);
+        }
+        starts.push_back(std::move(start));
+    }
+
+    // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
+    // is worth the wait. Small grids also carry several ways of fixing the edges side by side,
+    // judged by the corner's tables once they reach it.
+    const bool largeFinish =
+        columns * rows <= kMaxCellsForLargeFinish && std::min(columns, rows) >= 4;
+    const auto estimate = [&](const EdgeReduction& reduction) {
+        if (largeFinish && reduction.region().cells() == kLargeFinishCells) {
+            std::vector<int> boardCells;
+            return lowerBound(*databases(4, 4, reduction.toCorner(emptyGoal)),
+                              reduction.corner(boardCells));
+        }
+        return kFinishMovesPerDistance * reduction.regionDistance() / 10;
+    };
+    std::optional<EdgeReduction> reduced =
+        reduceToCorner(std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
+                       columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates
+                                                                 : kLargeGridCandidates,
+                       estimate, stop);
+    std::vector<int> cornerPath;
+    std::vector<int> boardCells;
+    while (reduced) {
+        const Region& region = reduced->region();
+        const auto tables =
+            databases(region.columns(), region.rows(), reduced->toCorner(emptyGoal));
+        const bool budgeted = region.cells() > kSmallFinishCells;
+        const auto outcome =
+            searchShortest(*tables, reduced->corner(boardCells), stop,
+                           budgeted ? kLargeFinishNodeBudget
+                                    : std::numeric_limits<std::uint64_t>::max(),
+                           cornerPath);
+        if (outcome == ExactSearchOutcome::Solved) {
+            break;
+        }
+        if (outcome == ExactSearchOutcome::Stopped) {
+            reduced.reset();
+            break;
+        }
+        // A 4 x 4 corner that takes long to search is cut down by one more edge.
+        reduced = reduceToCorner({*reduced}, kSmallFinishCells, 1, estimate, stop);
+    }
+    if (!reduced) {
+        solution.stopped = true;
+        return solution;
+    }
+    solution.emptyCellPath = reduced->path();
+    for (int cell : cornerPath) {
+        solution.emptyCellPath.push_back(boardCells[cell]);
+    }
+    return solution;
+}
+
+}  // namespace mosaic

@@ -1,0 +1,21 @@
+#pragma once
+
+// A beam search over whole boards that lowers the pieces' weighted distances home. On a fresh
+// board most moves can carry some piece toward its cell, which fixing edges piece by piece does
+// not exploit, so large boards go through this first. The path it returns is cut where going on
+// stops paying: at the fewest moves plus `movesPerDistance` (tenths of a move) for every unit of
+// weighted distance left.
+
+#include <stop_token>
+#include <vector>
+
+namespace mosaic {
+
+// `start` is in goal terms (each cell holds its piece's goal cell); `weight` gives each piece's
+// weight in tenths, indexed by goal cell. Returns the cells the empty cell moves into; empty if
+// stopped.
+std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& start,
+                                int emptyPiece, const std::vector<int>& weight, int beamWidth,
+                                int movesPerDistance, const std::stop_token& stop);
+
+}  // namespace mosaic

@@ -1,0 +1,94 @@
+#pragma once
+
+// Boards for the solver's tests and benchmarks: the game's four goal orders, random boards that
+// can be solved, and a replay of a solution that checks every move.
+
+#include "engine/solver.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+#include <random>
+#include <vector>
+
+namespace solver_boards {
+
+enum class GoalOrder { RowsAscending, RowsDescending, ColumnsAscending, ColumnsDescending };
+
+inline constexpr GoalOrder kGoalOrders[] = {GoalOrder::RowsAscending, GoalOrder::RowsDescending,
+                                            GoalOrder::ColumnsAscending,
+                                            GoalOrder::ColumnsDescending};
+
+// The goal board of an order; the empty cell is always the bottom-right one.
+inline mosaic::SolverBoard goalBoard(int columns, int rows, GoalOrder order) {
+    mosaic::SolverBoard goal{columns, rows, std::vector<int>(columns * rows)};
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= columns; ++c) {
+            int label = 0;
+            switch (order) {
+            case GoalOrder::RowsAscending: label = (r - 1) * columns + c; break;
+            case GoalOrder::RowsDescending: label = (rows - r) * columns + columns - c; break;
+            case GoalOrder::ColumnsAscending: label = (c - 1) * rows + r; break;
+            case GoalOrder::ColumnsDescending: label = (columns - c) * rows + rows - r; break;
+            }
+            goal.cells[(r - 1) * columns + (c - 1)] = (c == columns && r == rows) ? 0 : label;
+        }
+    }
+    return goal;
+}
+
+// A uniformly random board that can reach `goal`: a shuffle, with two pieces swapped when its
+// parity is wrong.
+inline mosaic::SolverBoard randomBoard(const mosaic::SolverBoard& goal, std::mt19937& random) {
+    mosaic::SolverBoard board = goal;
+    std::shuffle(board.cells.begin(), board.cells.end(), random);
+    if (!mosaic::isSolvable(board, goal)) {
+        const int first = board.cells[0] == 0 ? 2 : 0;
+        const int second = board.cells[1] == 0 ? 2 : 1;
+        std::swap(board.cells[first], board.cells[second]);
+    }
+    return board;
+}
+
+// `goal` after `moves` random moves, never undoing the one before.
+inline mosaic::SolverBoard scrambledBoard(const mosaic::SolverBoard& goal, int moves,
+                                          std::mt19937& random) {
+    mosaic::SolverBoard board = goal;
+    int empty = static_cast<int>(std::find(board.cells.begin(), board.cells.end(), 0) -
+                                 board.cells.begin());
+    int previous = -1;
+    for (int move = 0; move < moves; ++move) {
+        std::vector<int> options;
+        const int column = empty % board.columns;
+        if (empty >= board.columns) options.push_back(empty - board.columns);
+        if (empty + board.columns < static_cast<int>(board.cells.size()))
+            options.push_back(empty + board.columns);
+        if (column > 0) options.push_back(empty - 1);
+        if (column < board.columns - 1) options.push_back(empty + 1);
+        std::erase(options, previous);
+        const int next = options[random() % options.size()];
+        std::swap(board.cells[empty], board.cells[next]);
+        previous = empty;
+        empty = next;
+    }
+    return board;
+}
+
+// Plays `path` on `board`; false as soon as a move is not to a neighbouring cell.
+inline bool play(mosaic::SolverBoard& board, const std::vector<int>& path) {
+    int empty = static_cast<int>(std::find(board.cells.begin(), board.cells.end(), 0) -
+                                 board.cells.begin());
+    for (int next : path) {
+        const int cells = static_cast<int>(board.cells.size());
+        const bool sideways = std::abs(next - empty) == 1 && next / board.columns == empty / board.columns;
+        const bool upDown = std::abs(next - empty) == board.columns;
+        if (next < 0 || next >= cells || !(sideways || upDown)) {
+            return false;
+        }
+        std::swap(board.cells[empty], board.cells[next]);
+        empty = next;
+    }
+    return true;
+}
+
+}  // namespace solver_boards

@@ -1,0 +1,239 @@
+// The solver against searches of its own kind written plainly here: a breadth-first search over
+// every 3 x 3 board, and an IDA* with Manhattan distance only on 3 x 4 and 4 x 3 boards. Larger
+// grids are checked for legal solutions within the length the game allows.
+
+#include "engine/solver.h"
+#include "engine/solver_boards.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <stop_token>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+using mosaic::SolverBoard;
+using solver_boards::GoalOrder;
+using solver_boards::kGoalOrders;
+
+std::string Describe(const SolverBoard& board) {
+    std::string text = std::to_string(board.columns) + "x" + std::to_string(board.rows) + ":";
+    for (int label : board.cells) {
+        text += " " + std::to_string(label);
+    }
+    return text;
+}
+
+int EmptyCell(const SolverBoard& board) {
+    return static_cast<int>(std::find(board.cells.begin(), board.cells.end(), 0) -
+                            board.cells.begin());
+}
+
+std::vector<int> Neighbours(const SolverBoard& board, int cell) {
+    std::vector<int> next;
+    const int column = cell % board.columns;
+    if (cell >= board.columns) next.push_back(cell - board.columns);
+    if (cell + board.columns < static_cast<int>(board.cells.size()))
+        next.push_back(cell + board.columns);
+    if (column > 0) next.push_back(cell - 1);
+    if (column < board.columns - 1) next.push_back(cell + 1);
+    return next;
+}
+
+// Plays the solution and checks it ends on the goal; returns its length.
+int CheckedLength(SolverBoard board, const mosaic::Solution& solution, const SolverBoard& goal) {
+    EXPECT_TRUE(solver_boards::play(board, solution.emptyCellPath)) << "a move is not a slide";
+    EXPECT_EQ(board.cells, goal.cells) << "the solution does not reach the goal";
+    return static_cast<int>(solution.emptyCellPath.size());
+}
+
+// ---- 3 x 3: every board's distance by breadth-first search from the goal --------------------
+
+std::uint64_t Key(const SolverBoard& board) {
+    std::uint64_t key = 0;
+    for (int label : board.cells) {
+        key = key * 16 + static_cast<std::uint64_t>(label);
+    }
+    return key;
+}
+
+std::unordered_map<std::uint64_t, int> DistancesFrom(const SolverBoard& goal) {
+    std::unordered_map<std::uint64_t, int> distance{{Key(goal), 0}};
+    std::vector<SolverBoard> layer{goal};
+    for (int d = 1; !layer.empty(); ++d) {
+        std::vector<SolverBoard> next;
+        for (const SolverBoard& board : layer) {
+            const int empty = EmptyCell(board);
+            for (int cell : Neighbours(board, empty)) {
+                SolverBoard moved = board;
+                std::swap(moved.cells[empty], moved.cells[cell]);
+                if (distance.emplace(Key(moved), d).second) {
+                    next.push_back(std::move(moved));
+                }
+            }
+        }
+        layer = std::move(next);
+    }
+    return distance;
+}
+
+TEST(Solver, ThreeByThreeMatchesBreadthFirstSearchInEveryOrder) {
+    mosaic::Solver solver;
+    std::mt19937 random(3);
+    for (GoalOrder order : kGoalOrders) {
+        const SolverBoard goal = solver_boards::goalBoard(3, 3, order);
+        const auto distance = DistancesFrom(goal);
+        ASSERT_EQ(distance.size(), 181440u);  // half of 9!: the boards of the goal's parity
+        for (int i = 0; i < 200; ++i) {
+            // Plain shuffles: half of them cannot be solved.
+            SolverBoard board = goal;
+            std::shuffle(board.cells.begin(), board.cells.end(), random);
+            SCOPED_TRACE(Describe(board));
+            const mosaic::Solution solution = solver.solve(board, goal);
+            const auto found = distance.find(Key(board));
+            ASSERT_EQ(solution.solvable, found != distance.end());
+            if (found != distance.end()) {
+                EXPECT_TRUE(solution.shortest);
+                EXPECT_EQ(CheckedLength(board, solution, goal), found->second);
+            }
+        }
+    }
+}
+
+// ---- 3 x 4 and 4 x 3: IDA* with Manhattan distance alone ------------------------------------
+
+struct PlainSearch {
+    SolverBoard board;
+    std::vector<int> goalCellOf;  // by label
+
+    int Manhattan() const {
+        int sum = 0;
+        for (int cell = 0; cell < static_cast<int>(board.cells.size()); ++cell) {
+            const int label = board.cells[cell];
+            if (label != 0) {
+                const int home = goalCellOf[label];
+                sum += std::abs(cell % board.columns - home % board.columns) +
+                       std::abs(cell / board.columns - home / board.columns);
+            }
+        }
+        return sum;
+    }
+
+    // Returns the next bound to try, or -1 once solved within `bound`.
+    int Search(int empty, int previous, int moves, int bound) {
+        const int h = Manhattan();
+        if (moves + h > bound) return moves + h;
+        if (h == 0) return -1;
+        int next = 1 << 30;
+        for (int cell : Neighbours(board, empty)) {
+            if (cell == previous) continue;
+            std::swap(board.cells[empty], board.cells[cell]);
+            const int result = Search(cell, empty, moves + 1, bound);
+            std::swap(board.cells[empty], board.cells[cell]);
+            if (result < 0) return -1;
+            next = std::min(next, result);
+        }
+        return next;
+    }
+
+    int ShortestLength() {
+        for (int bound = Manhattan();;) {
+            const int result = Search(EmptyCell(board), -1, 0, bound);
+            if (result < 0) return bound;
+            bound = result;
+        }
+    }
+};
+
+TEST(Solver, ThreeByFourAndFourByThreeMatchPlainSearch) {
+    mosaic::Solver solver;
+    std::mt19937 random(34);
+    for (const auto& [columns, rows] : {std::pair{3, 4}, std::pair{4, 3}}) {
+        for (GoalOrder order : kGoalOrders) {
+            const SolverBoard goal = solver_boards::goalBoard(columns, rows, order);
+            for (int i = 0; i < 6; ++i) {
+                const SolverBoard board =
+                    solver_boards::scrambledBoard(goal, 30 + static_cast<int>(random() % 11), random);
+                SCOPED_TRACE(Describe(board));
+                PlainSearch plain{board, std::vector<int>(goal.cells.size())};
+                for (int cell = 0; cell < static_cast<int>(goal.cells.size()); ++cell) {
+                    plain.goalCellOf[goal.cells[cell]] = cell;
+                }
+                const mosaic::Solution solution = solver.solve(board, goal);
+                EXPECT_TRUE(solution.shortest);
+                EXPECT_EQ(CheckedLength(board, solution, goal), plain.ShortestLength());
+            }
+        }
+    }
+}
+
+// ---- Larger grids ---------------------------------------------------------------------------
+
+TEST(Solver, LargerGridsAreSolvedWellWithinTheClassicPlayersMoves) {
+    // 0.6 of the classic automatic player's average moves on random boards of each size.
+    struct Case {
+        int columns, rows, boardsPerOrder, maxMoves;
+    };
+    const Case cases[] = {{5, 5, 3, 176}, {6, 4, 3, 171}, {4, 6, 1, 171},
+                          {7, 7, 1, 574}, {10, 3, 1, 294}, {10, 10, 1, 1770}};
+    mosaic::Solver solver;
+    std::mt19937 random(55);
+    for (const Case& c : cases) {
+        for (GoalOrder order : kGoalOrders) {
+            const SolverBoard goal = solver_boards::goalBoard(c.columns, c.rows, order);
+            for (int i = 0; i < c.boardsPerOrder; ++i) {
+                const SolverBoard board = solver_boards::randomBoard(goal, random);
+                SCOPED_TRACE(Describe(board));
+                const mosaic::Solution solution = solver.solve(board, goal);
+                ASSERT_TRUE(solution.solvable);
+                EXPECT_LE(CheckedLength(board, solution, goal), c.maxMoves);
+            }
+        }
+    }
+}
+
+// ---- Boards that cannot be solved, stopping, bad input --------------------------------------
+
+TEST(Solver, BoardsWithTheWrongParityAreRefused) {
+    mosaic::Solver solver;
+    for (const auto& [columns, rows] : {std::pair{4, 4}, std::pair{3, 5}, std::pair{10, 10}}) {
+        const SolverBoard goal = solver_boards::goalBoard(columns, rows, GoalOrder::RowsAscending);
+        SolverBoard swapped = goal;
+        std::swap(swapped.cells[0], swapped.cells[1]);
+        const mosaic::Solution solution = solver.solve(swapped, goal);
+        EXPECT_FALSE(solution.solvable) << Describe(swapped);
+        EXPECT_TRUE(solution.emptyCellPath.empty());
+    }
+}
+
+TEST(Solver, AStopRequestEndsTheSolveWithoutAPath) {
+    mosaic::Solver solver;
+    std::mt19937 random(9);
+    std::stop_source stop;
+    stop.request_stop();
+    const SolverBoard goal = solver_boards::goalBoard(10, 10, GoalOrder::RowsAscending);
+    const mosaic::Solution solution =
+        solver.solve(solver_boards::randomBoard(goal, random), goal, stop.get_token());
+    EXPECT_TRUE(solution.stopped);
+    EXPECT_TRUE(solution.emptyCellPath.empty());
+}
+
+TEST(Solver, BoardsThatDoNotFitAreRejected) {
+    mosaic::Solver solver;
+    const SolverBoard goal = solver_boards::goalBoard(3, 3, GoalOrder::RowsAscending);
+    SolverBoard repeated = goal;
+    repeated.cells[0] = repeated.cells[1];
+    const SolverBoard tooSmall{2, 2, {1, 2, 3, 0}};
+    EXPECT_THROW(solver.solve(repeated, goal), std::invalid_argument);
+    EXPECT_THROW(solver.solve(tooSmall, tooSmall), std::invalid_argument);
+    EXPECT_THROW(solver.solve(goal, solver_boards::goalBoard(3, 4, GoalOrder::RowsAscending)),
+                 std::invalid_argument);
+}
+
+}  // namespace
