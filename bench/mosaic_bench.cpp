@@ -21,6 +21,7 @@ public:
         return message.defaultButton;
     }
     void slideFrame(int, int, int) override {}
+    void solveInBackground(const mosaic::SolverBoard&, const mosaic::SolverBoard&, int) override {}
     std::uint32_t clockSeed() override { return seed; }
     std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
         return std::nullopt;

@@ -156,7 +156,6 @@ int EdgeReduction::neighbours(int cell, int* out) const {
     return count;
 }
 
-
 // Moves from (piece cell, empty cell) to the piece's goal cell, the other pieces ignored: a
 // breadth-first search back from every state with the piece home.
 std::vector<int> EdgeReduction::pieceDistances(int goalCell) const {
@@ -185,7 +184,6 @@ std::vector<int> EdgeReduction::pieceDistances(int goalCell) const {
     }
     return distance;
 }
-
 
 // A* over (cells of the tracked pieces, empty cell). The group's pieces must come home; a
 // follower (the next piece to fix) only adds part of its own distance home at the end, so the
@@ -403,8 +401,7 @@ std::optional<EdgeReduction> reduceToCorner(
                         if (!trial.fixLine(*order, groupSize)) {
                             return std::nullopt;
                         }
-                        const long score =
-                            static_cast<long>(trial.path().size()) + estimate(trial);
+                        const long score = static_cast<long>(trial.path().size()) + estimate(trial);
                         next.emplace_back(score, std::move(trial));
                     }
                 }

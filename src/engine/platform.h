@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/solver.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,6 +37,12 @@ public:
     // slideMs milliseconds. The window paints it and paces the slide without
     // letting user input in.
     virtual void slideFrame(int step, int steps, int slideMs) = 0;
+
+    // Runs the solver on a worker, away from the user-interface thread, and
+    // hands the solution to GameSession::solutionFound with the same ticket.
+    // A new request makes the one before it pointless.
+    virtual void solveInBackground(const SolverBoard& board, const SolverBoard& goal,
+                                   int ticket) = 0;
 
     // Seed for dealing, taken from the clock.
     virtual std::uint32_t clockSeed() = 0;

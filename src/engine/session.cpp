@@ -24,6 +24,14 @@ QImage cutPiece(const QImage& picture, GridSize grid, int label, Size size) {
     return clip.scaled(size.width, size.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+SolverBoard solverBoardOf(const Board& board) {
+    SolverBoard cells{board.columns(), board.rows(), {}};
+    for (int row = 1; row <= board.rows(); ++row)
+        for (int column = 1; column <= board.columns(); ++column)
+            cells.cells.push_back(board.label({column, row}));
+    return cells;
+}
+
 GameSession::GameSession(Platform& platform, QImage defaultPicture, QImage splashPicture)
     : platform_(platform),
       random_([&platform] { return platform.clockSeed(); }),
@@ -84,6 +92,7 @@ void GameSession::dealOrRecut(bool keepArrangement) {
     window_.sizeCaption.visible = false;
     hidePlayControls();
     if (!keepArrangement) {
+        startNewHistory();
         goal_ = goalBoard(order_, play_, board_.size());
         board_ = dealBoard(goal_, play_, random_);
         // A pick left over from the last game may lie outside the new grid.
@@ -125,6 +134,7 @@ void GameSession::buildBoard(bool keepArrangement) {
     window_.boardShown = true;
     if (play_ == PlayKind::Sliding)
         showSlidingControls();
+    refreshMoveMenu();
 }
 
 void GameSession::showMoveButtons(bool keepArrangement) {
@@ -243,6 +253,8 @@ void GameSession::chooseOrder(GoalOrder order) {
     disableArrowButtons();
     setOrderChecks(order);
     window_.menus.saveGame.enabled = false;
+    startNewHistory();
+    refreshMoveMenu();
 }
 
 void GameSession::toggleAutoPlay() {
@@ -255,7 +267,10 @@ void GameSession::toggleAutoPlay() {
         manual_ = false;
         window_.autoPlayTimer = {true, interval};
         window_.autoButton.caption = ManualText;
+        if (method_ == AutoPlayMethod::Shortest && !planReady())
+            requestSolve(SolvePurpose::AutoPlay);
     } else {
+        cancelSolve();
         manual_ = true;
         window_.autoPlayTimer.running = false;
         window_.autoButton.caption = AutoText;
@@ -263,6 +278,7 @@ void GameSession::toggleAutoPlay() {
         showMoveButtons(false);
         enableMenus();
     }
+    refreshMoveMenu();
 }
 
 // ---- Files ---------------------------------------------------------------------
@@ -270,6 +286,7 @@ void GameSession::toggleAutoPlay() {
 void GameSession::openSavedGame(const Board& board, int moveCount, std::optional<GoalOrder> order,
                                 PlayKind play) {
     resetWindow(board.size(), false);
+    startNewHistory();
     moveCount_ = moveCount;
     board_ = board;
     setOrderChecks(order);
@@ -318,15 +335,26 @@ void GameSession::noticeTick() {
 void GameSession::autoPlayTick() {
     if (manual_ || !autoPlayPossible())
         return;
+    if (method_ == AutoPlayMethod::Shortest) {
+        // The next move of the solution for the board as it stands; a board
+        // the solution does not start from is solved again.
+        if (planReady()) {
+            playPlannedMove();
+            if (checkSolved())
+                showCompletedMessage("Auto Play", MessageIcon::Information);
+        } else if (!solving_) {
+            requestSolve(SolvePurpose::AutoPlay);
+        }
+        refreshMoveMenu();
+        return;
+    }
     Board next = board_;
     const AutoPlayer::StepResult result = autoPlayer_.step(next, goal_, moveCount_);
-    if (result.slide) {
-        const Slide slide = *result.slide;
-        animate(slide.from, slide.to.column - slide.from.column, slide.to.row - slide.from.row);
-        commitSlide(slide);
-    }
+    if (result.slide)
+        play({BoardMove::Kind::Slide, result.slide->from, result.slide->to, true});
     if (checkSolved()) {
         showCompletedMessage("Auto Play", MessageIcon::Information);
+        refreshMoveMenu();
         return;
     }
     if (result.givesUp)
@@ -339,6 +367,7 @@ void GameSession::clickPiece(int label) {
     const std::optional<Cell> found = board_.find(label);
     if (!playOpen() || !found || label == Board::EmptyCell)
         return;
+    cancelSolve();
     const Cell cell = *found;
     if (play_ == PlayKind::Swap) {
         pickForSwap(cell);
@@ -369,10 +398,11 @@ void GameSession::slidePiece(Direction way) {
     const Cell piece = neighbour(empty, from);
     if (!board_.contains(piece))
         return;
-    animate(piece, empty.column - piece.column, empty.row - piece.row);
-    commitSlide({piece, empty});
+    cancelSolve();
+    play({BoardMove::Kind::Slide, piece, empty, true});
     if (checkSolved())
         showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    refreshMoveMenu();
 }
 
 void GameSession::pickForSwap(Cell cell) {
@@ -392,17 +422,10 @@ void GameSession::pickForSwap(Cell cell) {
         return;
     }
     autoPlayer_.reset();
-    // Each piece goes across, then up or down, to the other's cell.
-    const int dx = cell.column - first.column;
-    const int dy = cell.row - first.row;
-    animate(first, dx, 0);
-    animate(cell, -dx, 0);
-    animate(first, 0, dy);
-    animate(cell, 0, -dy);
-    board_.swap(first, cell);
-    slidingPieces_.clear();
+    play({BoardMove::Kind::Swap, first, cell, false});  // swaps are not counted
     if (checkSolved())
         showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    refreshMoveMenu();
 }
 
 void GameSession::showPieceCorrectNotice() {
@@ -434,12 +457,180 @@ void GameSession::animate(Cell piece, int dxCells, int dyCells) {
     }
 }
 
-void GameSession::commitSlide(Slide slide) {
-    board_.slide(slide.from, slide.to);
+void GameSession::show(const BoardMove& move, bool backward) {
+    if (move.kind == BoardMove::Kind::Slide) {
+        const Cell from = backward ? move.second : move.first;
+        const Cell to = backward ? move.first : move.second;
+        animate(from, to.column - from.column, to.row - from.row);
+        return;
+    }
+    // Each piece of a swap goes across, then up or down, to the other's cell.
+    const int dx = move.second.column - move.first.column;
+    const int dy = move.second.row - move.first.row;
+    animate(move.first, dx, 0);
+    animate(move.second, -dx, 0);
+    animate(move.first, 0, dy);
+    animate(move.second, 0, -dy);
+}
+
+void GameSession::play(BoardMove move) {
+    show(move, false);
+    if (move.kind == BoardMove::Kind::Slide)
+        board_.slide(move.first, move.second);
+    else
+        board_.swap(move.first, move.second);
     slidingPieces_.clear();
-    if (moveCount_ < MaxMoveCount)
+    move.counted = move.counted && moveCount_ < MaxMoveCount;
+    if (move.counted)
         ++moveCount_;
     showMoveCount();
+    history_.record(move);
+}
+
+// ---- Undo, redo and hints --------------------------------------------------------
+
+void GameSession::startNewHistory() {
+    history_.clear();
+    cancelSolve();
+    plan_.clear();
+}
+
+void GameSession::undo() {
+    if (!manual_ || !playOpen() || !history_.canUndo())
+        return;
+    cancelSolve();
+    autoPlayer_.reset();
+    swapPick_.reset();
+    const BoardMove move = history_.undo();
+    show(move, true);
+    if (move.kind == BoardMove::Kind::Slide)
+        board_.slide(move.second, move.first);
+    else
+        board_.swap(move.first, move.second);
+    slidingPieces_.clear();
+    if (move.counted)
+        --moveCount_;
+    showMoveCount();
+    refreshMoveMenu();
+}
+
+void GameSession::redo() {
+    if (!manual_ || !playOpen() || !history_.canRedo())
+        return;
+    cancelSolve();
+    autoPlayer_.reset();
+    swapPick_.reset();
+    const BoardMove move = history_.redo();
+    show(move, false);
+    if (move.kind == BoardMove::Kind::Slide)
+        board_.slide(move.first, move.second);
+    else
+        board_.swap(move.first, move.second);
+    slidingPieces_.clear();
+    if (move.counted)
+        ++moveCount_;
+    showMoveCount();
+    if (checkSolved())
+        showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    refreshMoveMenu();
+}
+
+void GameSession::hint() {
+    if (!manual_ || !playOpen() || solving_)
+        return;
+    autoPlayer_.reset();
+    swapPick_.reset();
+    if (play_ == PlayKind::Swap) {
+        // The first misplaced cell gets its own piece: one swap fewer to go,
+        // so hints keep to the fewest swaps possible.
+        for (int row = 1; row <= board_.rows(); ++row)
+            for (int column = 1; column <= board_.columns(); ++column) {
+                const Cell cell{column, row};
+                if (board_.label(cell) == goal_.label(cell))
+                    continue;
+                play({BoardMove::Kind::Swap, cell, *board_.find(goal_.label(cell)), true});
+                if (checkSolved())
+                    showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+                refreshMoveMenu();
+                return;
+            }
+        return;
+    }
+    if (planReady()) {
+        playPlannedMove();
+        if (checkSolved())
+            showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    } else {
+        requestSolve(SolvePurpose::Hint);
+    }
+    refreshMoveMenu();
+}
+
+void GameSession::chooseAutoPlayMethod(AutoPlayMethod method) {
+    if (!manual_ || (method == AutoPlayMethod::Shortest && play_ != PlayKind::Sliding))
+        return;
+    method_ = method;
+    refreshMoveMenu();
+}
+
+void GameSession::requestSolve(SolvePurpose purpose) {
+    solving_ = true;
+    solvePurpose_ = purpose;
+    window_.workingNotice.visible = true;
+    const int ticket = ++solveTicket_;
+    platform_.solveInBackground(solverBoardOf(board_), solverBoardOf(goal_), ticket);
+}
+
+void GameSession::cancelSolve() {
+    // A solution that comes for an older ticket is ignored.
+    ++solveTicket_;
+    solving_ = false;
+    window_.workingNotice.visible = false;
+}
+
+void GameSession::solutionFound(int ticket, const Solution& solution) {
+    if (ticket != solveTicket_ || !solving_)
+        return;
+    solving_ = false;
+    window_.workingNotice.visible = false;
+    plan_.clear();
+    if (!solution.stopped && solution.solvable) {
+        plan_ = solution.emptyCellPath;
+        planNext_ = 0;
+        planBoard_ = board_;
+    }
+    if (solvePurpose_ == SolvePurpose::Hint && manual_ && playOpen() && planReady()) {
+        playPlannedMove();
+        if (checkSolved())
+            showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    } else if (solvePurpose_ == SolvePurpose::AutoPlay && !manual_ && !solution.solvable) {
+        toggleAutoPlay();  // a board that cannot be solved is given back
+    }
+    refreshMoveMenu();
+}
+
+bool GameSession::planReady() const {
+    return planNext_ < plan_.size() && board_ == planBoard_;
+}
+
+void GameSession::playPlannedMove() {
+    const int index = plan_[planNext_++];
+    const Cell piece{index % board_.columns() + 1, index / board_.columns() + 1};
+    play({BoardMove::Kind::Slide, piece, board_.emptyCell(), true});
+    planBoard_ = board_;
+}
+
+void GameSession::refreshMoveMenu() {
+    MainMenus& menus = window_.menus;
+    // While auto play runs, and once play is closed, the Move menu rests.
+    const bool open = manual_ && playOpen();
+    menus.undo.enabled = open && history_.canUndo();
+    menus.redo.enabled = open && history_.canRedo();
+    menus.hint.enabled = open && !solving_;
+    menus.stepByStep.enabled = manual_;
+    menus.shortest.enabled = manual_ && play_ == PlayKind::Sliding;
+    menus.stepByStep.checked = method_ == AutoPlayMethod::StepByStep;
+    menus.shortest.checked = method_ == AutoPlayMethod::Shortest;
 }
 
 bool GameSession::checkSolved() {

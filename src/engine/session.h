@@ -10,6 +10,7 @@
 #include "engine/board.h"
 #include "engine/deal.h"
 #include "engine/goal.h"
+#include "engine/move_history.h"
 #include "engine/platform.h"
 #include "engine/window_model.h"
 
@@ -26,6 +27,13 @@ namespace mosaic {
 constexpr std::array<int, 4> SpeedSettings = {4, 15, 30, 45};
 // A slide by hand is seen over at least four screen frames.
 constexpr int MinimumSlideByHandMs = 60;
+
+// How AUTO plays: the classic automatic player, or the solver's shortest
+// solution (sliding play only).
+enum class AutoPlayMethod { StepByStep, Shortest };
+
+// The board as the solver sees it.
+SolverBoard solverBoardOf(const Board& board);
 
 // A piece cut from the source picture: the picture cell at reading position
 // `label` of a grid, stretched to `size`. Cell sizes in the picture are
@@ -69,6 +77,13 @@ public:
     void chooseMagnification(int magnification);
     void chooseSpeed(int index);  // 0..3, slowest first
     void chooseOrder(GoalOrder order);
+    void undo();
+    void redo();
+    // In sliding play the first move of the best solution the solver knows;
+    // in swap play a swap that puts at least one piece in its place.
+    void hint();
+    void chooseAutoPlayMethod(AutoPlayMethod method);
+    AutoPlayMethod autoPlayMethod() const { return method_; }
 
     // ---- Timers -------------------------------------------------------------
     void splashTick();
@@ -83,6 +98,9 @@ public:
     // The picture the next board is cut from; a null picture brings back the
     // default one.
     void setSourcePicture(const QImage& picture);
+
+    // What the solver found for the ticket it was given.
+    void solutionFound(int ticket, const Solution& solution);
 
     Platform& platform() { return platform_; }
 
@@ -100,7 +118,16 @@ private:
     void setOrderChecks(std::optional<GoalOrder> checked);
 
     void animate(Cell piece, int dxCells, int dyCells);
-    void commitSlide(Slide slide);
+    // Makes a move with its slide, counts it and keeps it for undo.
+    void play(BoardMove move);
+    void show(const BoardMove& move, bool backward);
+    void startNewHistory();
+    void refreshMoveMenu();
+    enum class SolvePurpose { Hint, AutoPlay };
+    void requestSolve(SolvePurpose purpose);
+    void cancelSolve();
+    bool planReady() const;
+    void playPlannedMove();
     void pickForSwap(Cell cell);
     void showPieceCorrectNotice();
     bool checkSolved();
@@ -136,6 +163,17 @@ private:
     QImage sourcePicture_;
     std::array<QImage, MaxLabel + 1> pieces_;  // by label; 0 never has one
     std::vector<PieceOffset> slidingPieces_;   // pieces away from their cell mid-slide
+
+    MoveHistory history_;
+    AutoPlayMethod method_ = AutoPlayMethod::StepByStep;
+    // The solver's work: the ticket of the solve under way, and the solution
+    // found with the board it starts from.
+    int solveTicket_ = 0;
+    bool solving_ = false;
+    SolvePurpose solvePurpose_ = SolvePurpose::Hint;
+    std::vector<int> plan_;
+    std::size_t planNext_ = 0;
+    Board planBoard_;
 };
 
 }  // namespace mosaic

@@ -68,8 +68,9 @@ void checkBoards(const SolverBoard& board, const SolverBoard& goal) {
                holdsEachLabelOnce(b);
     };
     if (!fits(board) || !fits(goal) || board.columns != goal.columns || board.rows != goal.rows) {
-        throw std::invalid_argument("solver boards must be the same grid of 3 to 10 a side, "
-                                    "each holding every label once");
+        throw std::invalid_argument(
+            "solver boards must be the same grid of 3 to 10 a side, "
+            "each holding every label once");
     }
 }
 
@@ -89,8 +90,8 @@ std::vector<int> inGoalTerms(const SolverBoard& board, const SolverBoard& goal) 
 bool isSolvable(const SolverBoard& board, const SolverBoard& goal) {
     checkBoards(board, goal);
     std::vector<int> pieces = inGoalTerms(board, goal);
-    const int empty = static_cast<int>(
-        std::find(board.cells.begin(), board.cells.end(), 0) - board.cells.begin());
+    const int empty = static_cast<int>(std::find(board.cells.begin(), board.cells.end(), 0) -
+                                       board.cells.begin());
     const int emptyGoal = pieces[empty];
     const int distance = std::abs(empty % board.columns - emptyGoal % board.columns) +
                          std::abs(empty / board.columns - emptyGoal / board.columns);
@@ -139,9 +140,9 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     const int emptyGoal = goalCells(goal)[0];
 
     if (columns * rows <= kMaxExactCells) {
-        const auto outcome = searchShortest(*databases(columns, rows, emptyGoal), pieces, stop,
-                                            std::numeric_limits<std::uint64_t>::max(),
-                                            solution.emptyCellPath);
+        const auto outcome =
+            searchShortest(*databases(columns, rows, emptyGoal), pieces, stop,
+                           std::numeric_limits<std::uint64_t>::max(), solution.emptyCellPath);
         solution.shortest = outcome == ExactSearchOutcome::Solved;
         solution.stopped = outcome == ExactSearchOutcome::Stopped;
         return solution;
@@ -184,11 +185,10 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         }
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;
     };
-    std::optional<EdgeReduction> reduced =
-        reduceToCorner(std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
-                       columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates
-                                                                 : kLargeGridCandidates,
-                       estimate, stop);
+    std::optional<EdgeReduction> reduced = reduceToCorner(
+        std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
+        columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates : kLargeGridCandidates,
+        estimate, stop);
     std::vector<int> cornerPath;
     std::vector<int> boardCells;
     while (reduced) {
@@ -196,11 +196,10 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         const auto tables =
             databases(region.columns(), region.rows(), reduced->toCorner(emptyGoal));
         const bool budgeted = region.cells() > kSmallFinishCells;
-        const auto outcome =
-            searchShortest(*tables, reduced->corner(boardCells), stop,
-                           budgeted ? kLargeFinishNodeBudget
-                                    : std::numeric_limits<std::uint64_t>::max(),
-                           cornerPath);
+        const auto outcome = searchShortest(
+            *tables, reduced->corner(boardCells), stop,
+            budgeted ? kLargeFinishNodeBudget : std::numeric_limits<std::uint64_t>::max(),
+            cornerPath);
         if (outcome == ExactSearchOutcome::Solved) {
             break;
         }

@@ -106,6 +106,7 @@ MainWindowModel designWindowModel() {
     window.menus.magnify1.checked = true;
     window.menus.speeds[0].checked = true;
     window.menus.rowsAscending.checked = true;
+    window.menus.stepByStep.checked = true;
     return window;
 }
 

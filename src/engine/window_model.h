@@ -94,6 +94,8 @@ struct MainMenus {
     MenuItem magnify1, magnify2;
     std::array<MenuItem, 4> speeds;  // X 0.5, X 1, X 2, X 4
     MenuItem rowsAscending, rowsDescending, columnsAscending, columnsDescending;
+    MenuItem undo, redo, hint;
+    MenuItem stepByStep, shortest;  // how AUTO plays
 
     MenuItem& size(int side) { return sizes[static_cast<std::size_t>(side - 3)]; }
 };

@@ -302,6 +302,25 @@ void MainWindow::createMenus() {
         addAction(entry.menu, entry.name, entry.caption, entry.item, [this, order = entry.order] {
             session_.chooseOrder(order);
         })->setCheckable(true);
+
+    QMenu* move = named(menuBar()->addMenu(tr("&Move")), "moveMenu");
+    addAction(move, "undoAction", tr("&Undo"), &menus.undo, [this] {
+        session_.undo();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addAction(move, "redoAction", tr("&Redo"), &menus.redo, [this] {
+        session_.redo();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    addAction(move, "hintAction", tr("&Hint"), &menus.hint, [this] {
+        session_.hint();
+    })->setShortcut(QKeySequence(Qt::Key_H));
+    move->addSeparator();
+    const std::tuple<const char*, QString, const MenuItem*, AutoPlayMethod> methodItems[] = {
+        {"stepByStepAction", tr("Step by Step"), &menus.stepByStep, AutoPlayMethod::StepByStep},
+        {"shortestAction", tr("Shortest"), &menus.shortest, AutoPlayMethod::Shortest}};
+    for (const auto& [name, caption, item, method] : methodItems)
+        addAction(move, name, caption, item, [this, method = method] {
+            session_.chooseAutoPlayMethod(method);
+        })->setCheckable(true);
 }
 
 void MainWindow::showControl(QWidget* widget, const Control& control) {
@@ -409,6 +428,20 @@ void MainWindow::slideFrame(int step, int steps, int slideMs) {
     const qint64 wait = due - slideClock_.nsecsElapsed();
     if (wait > 0 && isVisible())
         QThread::usleep(static_cast<unsigned long>(wait / 1000));
+}
+
+void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket) {
+    // One solve at a time: the one before is told to stop, and waited for.
+    solverWorker_ = std::jthread([this, board, goal, ticket](std::stop_token stop) {
+        const Solution solution = solver_.solve(board, goal, stop);
+        if (!stop.stop_requested())
+            QMetaObject::invokeMethod(
+                this,
+                [this, ticket, solution] {
+                    handle([this, ticket, &solution] { session_.solutionFound(ticket, solution); });
+                },
+                Qt::QueuedConnection);
+    });
 }
 
 std::uint32_t MainWindow::clockSeed() {

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -48,6 +49,7 @@ public:
     // Platform
     MessageAnswer showMessage(const Message& message) override;
     void slideFrame(int step, int steps, int slideMs) override;
+    void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket) override;
     std::uint32_t clockSeed() override;
     std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& filter) override;
 
@@ -102,6 +104,10 @@ private:
     // Pacing of the slide under way.
     QElapsedTimer slideClock_;
     qint64 lastPaintNs_ = 0;
+
+    // The solver and the worker it runs on; the worker goes first.
+    Solver solver_;
+    std::jthread solverWorker_;
 };
 
 }  // namespace mosaic

@@ -315,3 +315,112 @@ TEST(Session, ALoadedGameOpensPlayAtX1WhateverCameBefore) {
 
 }  // namespace
 }  // namespace mosaic
+
+namespace mosaic {
+namespace {
+
+using testing::boardOf;
+using testing::TestSession;
+
+TEST(Session, UndoTakesMovesBackAndRedoMakesThemAgain) {
+    TestSession t;
+    t.session.openSavedGame(boardOf("1 2 3/4 0 5/6 7 8"), 4, GoalOrder::RowsAscending,
+                            PlayKind::Sliding);
+    const MainMenus& menus = t.session.window().menus;
+    EXPECT_FALSE(menus.undo.enabled || menus.redo.enabled);
+    t.session.slidePiece(Direction::Left);
+    t.session.slidePiece(Direction::Up);
+    EXPECT_EQ(t.session.board(), boardOf("1 2 3/4 5 8/6 7 0"));
+    t.session.undo();
+    EXPECT_EQ(t.session.board(), boardOf("1 2 3/4 5 0/6 7 8"));
+    EXPECT_EQ(t.session.moveCount(), 5);
+    t.session.undo();
+    EXPECT_EQ(t.session.board(), boardOf("1 2 3/4 0 5/6 7 8"));
+    EXPECT_FALSE(menus.undo.enabled);
+    t.session.redo();
+    EXPECT_EQ(t.session.board(), boardOf("1 2 3/4 5 0/6 7 8"));
+    EXPECT_EQ(t.session.window().moveCounter.caption, "5");
+    // A new move after an undo: nothing left to redo.
+    t.session.slidePiece(Direction::Down);
+    EXPECT_TRUE(menus.undo.enabled);
+    EXPECT_FALSE(menus.redo.enabled);
+    // A magnification keeps the history; an order change starts a new one.
+    t.session.chooseMagnification(2);
+    EXPECT_TRUE(menus.undo.enabled);
+    t.session.chooseOrder(GoalOrder::RowsDescending);
+    EXPECT_FALSE(menus.undo.enabled);
+}
+
+TEST(Session, SwapsAreUndoneAndACompletedGameOffersNoUndo) {
+    TestSession t;
+    t.session.toggleEmptySpace();
+    t.session.openSavedGame(boardOf("2 1 3/4 5 6/7 8 9"), 0, GoalOrder::RowsAscending,
+                            PlayKind::Swap);
+    t.session.clickPiece(2);
+    t.session.clickPiece(1);
+    EXPECT_EQ(t.session.board(), t.session.goal());
+    EXPECT_FALSE(t.session.window().menus.undo.enabled);
+    t.session.undo();
+    EXPECT_EQ(t.session.board(), t.session.goal());
+}
+
+// Hints until the board is solved: their number is the solver's shortest
+// solution, and each counts as a move.
+TEST(Session, HintsSolveASlidingBoardTheShortestWay) {
+    TestSession t;
+    // Seven moves from the goal by a breadth-first search of all boards.
+    t.session.openSavedGame(boardOf("2 3 6/1 5 0/4 7 8"), 0, GoalOrder::RowsAscending,
+                            PlayKind::Sliding);
+    int hints = 0;
+    while (!(t.session.board() == t.session.goal()) && hints < 20) {
+        t.session.hint();
+        EXPECT_EQ(t.session.window().workingNotice.visible, hints == 0);
+        t.platform.finishSolves(t.session);
+        ++hints;
+    }
+    EXPECT_EQ(hints, 7);
+    EXPECT_EQ(t.session.moveCount(), 7);
+    EXPECT_FALSE(t.session.window().workingNotice.visible);
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].title, "Congratulations");
+}
+
+TEST(Session, SwapHintsKeepToTheFewestSwaps) {
+    TestSession t;
+    t.session.toggleEmptySpace();
+    // Cycles (1 2 3), (4 5), (6), (7), (8), (9): nine cells, six cycles.
+    t.session.openSavedGame(boardOf("2 3 1/5 4 6/7 8 9"), 0, GoalOrder::RowsAscending,
+                            PlayKind::Swap);
+    for (int hint = 0; hint < 3; ++hint)
+        t.session.hint();
+    EXPECT_EQ(t.session.board(), t.session.goal());
+    EXPECT_EQ(t.session.moveCount(), 3);
+}
+
+TEST(Session, ShortestAutoPlayFollowsTheSolversSolution) {
+    TestSession t;
+    // Five moves from the goal by a breadth-first search of all boards.
+    t.session.openSavedGame(boardOf("1 3 6/4 2 0/7 5 8"), 0, GoalOrder::RowsAscending,
+                            PlayKind::Sliding);
+    t.session.chooseAutoPlayMethod(AutoPlayMethod::Shortest);
+    const MainMenus& menus = t.session.window().menus;
+    EXPECT_TRUE(menus.shortest.checked && !menus.stepByStep.checked);
+    t.session.toggleAutoPlay();
+    EXPECT_FALSE(menus.undo.enabled || menus.hint.enabled || menus.stepByStep.enabled);
+    EXPECT_TRUE(t.session.window().workingNotice.visible);
+    t.session.autoPlayTick();  // still thinking: no move
+    EXPECT_EQ(t.session.moveCount(), 0);
+    t.platform.finishSolves(t.session);
+    for (int tick = 0; tick < 10 && t.session.window().autoPlayTimer.running; ++tick)
+        t.session.autoPlayTick();
+    EXPECT_EQ(t.session.board(), t.session.goal());
+    EXPECT_EQ(t.session.moveCount(), 5);
+    ASSERT_EQ(t.platform.messages.size(), 1u);
+    EXPECT_EQ(t.platform.messages[0].title, "Auto Play");
+    // Shortest is for sliding play only.
+    t.session.toggleEmptySpace();
+    EXPECT_FALSE(menus.shortest.enabled);
+}
+
+}  // namespace
+}  // namespace mosaic

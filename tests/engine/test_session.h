@@ -10,6 +10,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mosaic::testing {
@@ -33,6 +34,19 @@ public:
 
     std::uint32_t clockSeed() override { return seed; }
 
+    // Solves are kept until the test hands them over with finishSolves.
+    void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket) override {
+        solves.push_back({board, goal, ticket});
+    }
+    void finishSolves(GameSession& session) {
+        static const Solver solver;
+        while (!solves.empty()) {
+            const auto [board, goal, ticket] = solves.front();
+            solves.pop_front();
+            session.solutionFound(ticket, solver.solve(board, goal));
+        }
+    }
+
     std::optional<std::string> chooseFile(FileDialogKind, const std::string&) override {
         if (paths.empty())
             return std::nullopt;
@@ -44,6 +58,7 @@ public:
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> paths;  // nullopt entries answer Cancel
+    std::deque<std::tuple<SolverBoard, SolverBoard, int>> solves;
     std::uint32_t seed = 12345;
     int slideFrames = 0;
     int slideMs = 0;  // of the last slide

@@ -12,6 +12,7 @@
 
 #include "engine/session.h"
 #include "files/game_files.h"
+#include "headless_platform.h"
 
 #include <QImage>
 
@@ -22,23 +23,6 @@
 #include <string_view>
 
 namespace {
-
-// The platform without a window: messages are kept for the error report,
-// slides are not shown and dialogs are cancelled.
-class HeadlessPlatform : public mosaic::Platform {
-public:
-    mosaic::MessageAnswer showMessage(const mosaic::Message& message) override {
-        lastMessage = message.detail.empty() ? message.text : message.text + ": " + message.detail;
-        return message.defaultButton;
-    }
-    void slideFrame(int, int, int) override {}
-    std::uint32_t clockSeed() override { return 1; }
-    std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
-        return std::nullopt;
-    }
-
-    std::string lastMessage;
-};
 
 int usage() {
     std::fputs("usage: mosaic-autoplay GAME.tsq [--max-ticks N]\n", stderr);
@@ -72,7 +56,7 @@ int main(int argc, char** argv) {
     if (!path)
         return usage();
 
-    HeadlessPlatform platform;
+    mosaic::HeadlessPlatform platform;
     // Pieces are cut from a plain picture of the default picture's size; the
     // picture plays no part in the moves.
     QImage picture(287, 185, QImage::Format_RGB32);
