@@ -134,7 +134,13 @@ private slots:
             {"speed4Action", "X 4"},
             {"rowsMenu", "Horiz"},
             {"rowsAscendingAction", "Ascend"},
-            {"columnsDescendingAction", "Descend"}};
+            {"columnsDescendingAction", "Descend"},
+            {"moveMenu", "&Move"},
+            {"undoAction", "&Undo"},
+            {"redoAction", "&Redo"},
+            {"hintAction", "&Hint"},
+            {"stepByStepAction", "Step by Step"},
+            {"shortestAction", "Shortest"}};
         for (auto [name, caption] : captions) {
             QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
             QVERIFY2(action, name);
@@ -215,6 +221,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(seen.count, 1, 60000);
         QCOMPARE(seen.title, QStringLiteral("Auto Play"));
         QCOMPARE(session().board(), session().goal());
+    }
+
+    void moveMenuHintsUndoesAndRedoes() {
+        QCOMPARE(window->findChild<QAction*>("undoAction")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(window->findChild<QAction*>("redoAction")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        QCOMPARE(window->findChild<QAction*>("hintAction")->shortcut(), QKeySequence(Qt::Key_H));
+        QVERIFY(window->findChild<QAction*>("stepByStepAction")->isChecked());
+        trigger("size4Action");
+        const Board dealt = session().board();
+        QVERIFY(!window->findChild<QAction*>("undoAction")->isEnabled());
+        QTest::keyClick(window.get(), Qt::Key_H);  // solved on the worker thread
+        QTRY_COMPARE(session().moveCount(), 1);
+        QVERIFY(!window->findChild<QLineEdit*>("workingNotice")->isVisible());
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(session().board(), dealt);
+        QCOMPARE(session().moveCount(), 0);
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        QCOMPARE(session().moveCount(), 1);
+        trigger("shortestAction");
+        QVERIFY(window->findChild<QAction*>("shortestAction")->isChecked());
+        QVERIFY(!window->findChild<QAction*>("stepByStepAction")->isChecked());
     }
 
     void saveAndLoadThroughTheDialogs() {
