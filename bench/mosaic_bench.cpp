@@ -21,7 +21,10 @@ public:
         return message.defaultButton;
     }
     void slideFrame(int, int, int) override {}
-    void solveInBackground(const mosaic::SolverBoard&, const mosaic::SolverBoard&, int) override {}
+    void solveInBackground(const mosaic::SolverBoard&, const mosaic::SolverBoard&, int,
+                           mosaic::SolveChannel) override {}
+    std::vector<std::string> gameCompleted(const mosaic::CompletedGame&) override { return {}; }
+    std::int64_t monotonicMs() override { return 0; }
     std::uint32_t clockSeed() override { return seed; }
     std::optional<std::string> chooseFile(mosaic::FileDialogKind, const std::string&) override {
         return std::nullopt;

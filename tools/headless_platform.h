@@ -17,7 +17,9 @@ public:
         return message.defaultButton;
     }
     void slideFrame(int, int, int) override {}
-    void solveInBackground(const SolverBoard&, const SolverBoard&, int) override {}
+    void solveInBackground(const SolverBoard&, const SolverBoard&, int, SolveChannel) override {}
+    std::vector<std::string> gameCompleted(const CompletedGame&) override { return {}; }
+    std::int64_t monotonicMs() override { return 0; }
     std::uint32_t clockSeed() override { return 1; }
     std::optional<std::string> chooseFile(FileDialogKind, const std::string&) override {
         return std::nullopt;

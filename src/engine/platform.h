@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/goal.h"
 #include "engine/solver.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace mosaic {
 
@@ -12,6 +14,21 @@ enum class MessageIcon { Exclamation, Information, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 enum class FileDialogKind { Open, Save };
+
+// The solver works for play (a hint, auto play by the shortest solution) or,
+// side by side with it, to know the shortest solution of a new game.
+enum class SolveChannel { Play, Analysis };
+
+// A completed game, as the best results keep it.
+struct CompletedGame {
+    GridSize grid;
+    PlayKind play = PlayKind::Sliding;
+    GoalOrder order = GoalOrder::RowsAscending;
+    int moves = 0;
+    std::int64_t timeMs = 0;
+    bool playedAlone = true;  // no automatic player, hint or undo took part
+    bool timed = true;        // not a game loaded from a file
+};
 
 // A modal message: its text, a detail line below it (the file and the cause
 // of a failure, say), title, icon and buttons.
@@ -39,10 +56,18 @@ public:
     virtual void slideFrame(int step, int steps, int slideMs) = 0;
 
     // Runs the solver on a worker, away from the user-interface thread, and
-    // hands the solution to GameSession::solutionFound with the same ticket.
-    // A new request makes the one before it pointless.
-    virtual void solveInBackground(const SolverBoard& board, const SolverBoard& goal,
-                                   int ticket) = 0;
+    // hands the solution to GameSession::solutionFound with the same ticket
+    // and channel. A new request makes the one before it on its channel
+    // pointless.
+    virtual void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
+                                   SolveChannel channel) = 0;
+
+    // A game was completed: the best results take it. Returns lines for the
+    // completion message ("New best!").
+    virtual std::vector<std::string> gameCompleted(const CompletedGame& game) = 0;
+
+    // A clock that only goes forward, in milliseconds.
+    virtual std::int64_t monotonicMs() = 0;
 
     // Seed for dealing, taken from the clock.
     virtual std::uint32_t clockSeed() = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace mosaic {
 
@@ -92,12 +93,12 @@ void GameSession::dealOrRecut(bool keepArrangement) {
     window_.sizeCaption.visible = false;
     hidePlayControls();
     if (!keepArrangement) {
-        startNewHistory();
         goal_ = goalBoard(order_, play_, board_.size());
         board_ = dealBoard(goal_, play_, random_);
         // A pick left over from the last game may lie outside the new grid.
         swapPick_.reset();
         gameDealt_ = true;
+        startNewGame();
     }
     cutPieces();
 }
@@ -126,6 +127,10 @@ void GameSession::buildBoard(bool keepArrangement) {
     window_.sizeCaption.place = places.sizeCaption;
     window_.movesCaption.place = places.movesCaption;
     window_.moveCounter.place = places.moveCounter;
+    window_.timeCaption.place = places.timeCaption;
+    window_.timeCounter.place = places.timeCounter;
+    window_.timeCaption.visible = true;
+    window_.timeCounter.visible = true;
     window_.sizeCaption.caption =
         std::to_string(board_.columns()) + " X " + std::to_string(board_.rows());
 
@@ -265,6 +270,7 @@ void GameSession::toggleAutoPlay() {
             item->enabled = false;
         window_.menus.saveGame.enabled = false;
         manual_ = false;
+        playedAlone_ = false;
         window_.autoPlayTimer = {true, interval};
         window_.autoButton.caption = ManualText;
         if (method_ == AutoPlayMethod::Shortest && !planReady())
@@ -286,7 +292,6 @@ void GameSession::toggleAutoPlay() {
 void GameSession::openSavedGame(const Board& board, int moveCount, std::optional<GoalOrder> order,
                                 PlayKind play) {
     resetWindow(board.size(), false);
-    startNewHistory();
     moveCount_ = moveCount;
     board_ = board;
     setOrderChecks(order);
@@ -295,6 +300,8 @@ void GameSession::openSavedGame(const Board& board, int moveCount, std::optional
     play_ = play;
     window_.menus.emptySpace.checked = play == PlayKind::Sliding;
     goal_ = goalBoard(order_, play_, board_.size());
+    startNewGame();
+    loadedGame_ = true;  // its time before it was saved is not known
     magnification_ = 1;
     window_.menus.magnify1.checked = true;
     window_.menus.magnify2.checked = false;
@@ -340,8 +347,7 @@ void GameSession::autoPlayTick() {
         // the solution does not start from is solved again.
         if (planReady()) {
             playPlannedMove();
-            if (checkSolved())
-                showCompletedMessage("Auto Play", MessageIcon::Information);
+            completeIfSolved();
         } else if (!solving_) {
             requestSolve(SolvePurpose::AutoPlay);
         }
@@ -352,8 +358,7 @@ void GameSession::autoPlayTick() {
     const AutoPlayer::StepResult result = autoPlayer_.step(next, goal_, moveCount_);
     if (result.slide)
         play({BoardMove::Kind::Slide, result.slide->from, result.slide->to, true});
-    if (checkSolved()) {
-        showCompletedMessage("Auto Play", MessageIcon::Information);
+    if (completeIfSolved()) {
         refreshMoveMenu();
         return;
     }
@@ -400,8 +405,7 @@ void GameSession::slidePiece(Direction way) {
         return;
     cancelSolve();
     play({BoardMove::Kind::Slide, piece, empty, true});
-    if (checkSolved())
-        showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    completeIfSolved();
     refreshMoveMenu();
 }
 
@@ -423,8 +427,7 @@ void GameSession::pickForSwap(Cell cell) {
     }
     autoPlayer_.reset();
     play({BoardMove::Kind::Swap, first, cell, false});  // swaps are not counted
-    if (checkSolved())
-        showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    completeIfSolved();
     refreshMoveMenu();
 }
 
@@ -480,6 +483,8 @@ void GameSession::play(BoardMove move) {
     else
         board_.swap(move.first, move.second);
     slidingPieces_.clear();
+    if (!clockStarted_)
+        startClock();  // the game's time starts at its first move
     move.counted = move.counted && moveCount_ < MaxMoveCount;
     if (move.counted)
         ++moveCount_;
@@ -498,6 +503,7 @@ void GameSession::startNewHistory() {
 void GameSession::undo() {
     if (!manual_ || !playOpen() || !history_.canUndo())
         return;
+    playedAlone_ = false;
     cancelSolve();
     autoPlayer_.reset();
     swapPick_.reset();
@@ -530,14 +536,14 @@ void GameSession::redo() {
     if (move.counted)
         ++moveCount_;
     showMoveCount();
-    if (checkSolved())
-        showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+    completeIfSolved();
     refreshMoveMenu();
 }
 
 void GameSession::hint() {
     if (!manual_ || !playOpen() || solving_)
         return;
+    playedAlone_ = false;
     autoPlayer_.reset();
     swapPick_.reset();
     if (play_ == PlayKind::Swap) {
@@ -549,8 +555,7 @@ void GameSession::hint() {
                 if (board_.label(cell) == goal_.label(cell))
                     continue;
                 play({BoardMove::Kind::Swap, cell, *board_.find(goal_.label(cell)), true});
-                if (checkSolved())
-                    showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+                completeIfSolved();
                 refreshMoveMenu();
                 return;
             }
@@ -558,8 +563,7 @@ void GameSession::hint() {
     }
     if (planReady()) {
         playPlannedMove();
-        if (checkSolved())
-            showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+        completeIfSolved();
     } else {
         requestSolve(SolvePurpose::Hint);
     }
@@ -578,17 +582,161 @@ void GameSession::requestSolve(SolvePurpose purpose) {
     solvePurpose_ = purpose;
     window_.workingNotice.visible = true;
     const int ticket = ++solveTicket_;
-    platform_.solveInBackground(solverBoardOf(board_), solverBoardOf(goal_), ticket);
+    platform_.solveInBackground(solverBoardOf(board_), solverBoardOf(goal_), ticket,
+                                SolveChannel::Play);
 }
 
 void GameSession::cancelSolve() {
     // A solution that comes for an older ticket is ignored.
     ++solveTicket_;
     solving_ = false;
-    window_.workingNotice.visible = false;
+    window_.workingNotice.visible = analysing_ && completionTitle_;
 }
 
-void GameSession::solutionFound(int ticket, const Solution& solution) {
+// ---- A game from start to completion ----------------------------------------------
+
+namespace {
+
+// The fewest swaps that order a board: one fewer than its cells for each
+// cycle of the arrangement.
+int fewestSwaps(const Board& board, const Board& goal) {
+    const int cells = board.size().cellCount();
+    std::vector<bool> seen(static_cast<std::size_t>(cells), false);
+    int cycles = 0;
+    for (int start = 0; start < cells; ++start) {
+        if (seen[static_cast<std::size_t>(start)])
+            continue;
+        ++cycles;
+        for (int at = start; !seen[static_cast<std::size_t>(at)];) {
+            seen[static_cast<std::size_t>(at)] = true;
+            const Cell cell{at % board.columns() + 1, at / board.columns() + 1};
+            const Cell home = *goal.find(board.label(cell));
+            at = (home.row - 1) * board.columns() + home.column - 1;
+        }
+    }
+    return cells - cycles;
+}
+
+std::string clockText(std::int64_t ms) {
+    const std::int64_t seconds = ms / 1000;
+    char text[32];
+    if (seconds >= 3600)
+        std::snprintf(text, sizeof text, "%d:%02d:%02d", int(seconds / 3600),
+                      int(seconds / 60 % 60), int(seconds % 60));
+    else
+        std::snprintf(text, sizeof text, "%d:%02d", int(seconds / 60), int(seconds % 60));
+    return text;
+}
+
+}  // namespace
+
+void GameSession::startNewGame() {
+    startNewHistory();
+    playedAlone_ = true;
+    loadedGame_ = false;
+    clockStarted_ = clockRunning_ = false;
+    clockBeforeMs_ = 0;
+    window_.clockTimer.running = false;
+    showTime();
+    completionTitle_.reset();
+    shortestPossible_.reset();
+    ++analysisTicket_;
+    analysing_ = false;
+    if (play_ == PlayKind::Swap) {
+        shortestPossible_ = fewestSwaps(board_, goal_);
+    } else if (autoPlayPossible() && board_.size().cellCount() <= 16) {
+        // The solver proves the shortest solution of grids this small.
+        analysing_ = true;
+        platform_.solveInBackground(solverBoardOf(board_), solverBoardOf(goal_), analysisTicket_,
+                                    SolveChannel::Analysis);
+    }
+}
+
+bool GameSession::completeIfSolved() {
+    if (!checkSolved())
+        return false;
+    stopClock();
+    completionTitle_ = manual_ ? "Congratulations" : "Auto Play";
+    if (analysing_)
+        window_.workingNotice.visible = true;  // the message waits for the shortest solution
+    else
+        showCompletion();
+    return true;
+}
+
+void GameSession::showCompletion() {
+    const std::string title = *completionTitle_;
+    completionTitle_.reset();
+    const CompletedGame game{board_.size(), play_,        order_,      moveCount_,
+                             gameTimeMs(),  playedAlone_, !loadedGame_};
+    std::string detail =
+        "Moves: " + std::to_string(moveCount_) + "\nTime: " + clockText(game.timeMs);
+    if (shortestPossible_)
+        detail += "\nShortest possible: " + std::to_string(*shortestPossible_) +
+                  (play_ == PlayKind::Swap ? " swap" : " move") +
+                  (*shortestPossible_ == 1 ? "" : "s");
+    for (const std::string& line : platform_.gameCompleted(game))
+        detail += "\n" + line;
+    const bool byAutoPlay = title == "Auto Play";
+    platform_.showMessage(
+        {.text = "Completed",
+         .detail = detail,
+         .title = title,
+         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
+}
+
+std::int64_t GameSession::gameTimeMs() const {
+    const bool counting = clockRunning_ && !minimised_;
+    return clockBeforeMs_ + (counting ? platform_.monotonicMs() - clockSinceMs_ : 0);
+}
+
+void GameSession::startClock() {
+    clockStarted_ = clockRunning_ = true;
+    clockSinceMs_ = platform_.monotonicMs();
+    window_.clockTimer.running = !minimised_;
+}
+
+void GameSession::stopClock() {
+    clockBeforeMs_ = gameTimeMs();
+    clockRunning_ = false;
+    window_.clockTimer.running = false;
+    showTime();
+}
+
+void GameSession::setMinimised(bool minimised) {
+    if (minimised == minimised_)
+        return;
+    clockBeforeMs_ = gameTimeMs();
+    clockSinceMs_ = platform_.monotonicMs();
+    minimised_ = minimised;
+    window_.clockTimer.running = clockRunning_ && !minimised_;
+}
+
+void GameSession::clockTick() {
+    showTime();
+}
+
+void GameSession::showTime() {
+    window_.timeCounter.caption = clockText(gameTimeMs());
+}
+
+void GameSession::setNumbersShown(bool shown) {
+    window_.numbersShown = shown;
+    window_.menus.showNumbers.checked = shown;
+}
+
+void GameSession::solutionFound(int ticket, const Solution& solution, SolveChannel channel) {
+    if (channel == SolveChannel::Analysis) {
+        if (ticket != analysisTicket_ || !analysing_)
+            return;
+        analysing_ = false;
+        if (solution.solvable && solution.shortest)
+            shortestPossible_ = static_cast<int>(solution.emptyCellPath.size());
+        window_.workingNotice.visible = solving_;
+        if (completionTitle_)
+            showCompletion();  // the completion waited for it
+        return;
+    }
     if (ticket != solveTicket_ || !solving_)
         return;
     solving_ = false;
@@ -601,8 +749,7 @@ void GameSession::solutionFound(int ticket, const Solution& solution) {
     }
     if (solvePurpose_ == SolvePurpose::Hint && manual_ && playOpen() && planReady()) {
         playPlannedMove();
-        if (checkSolved())
-            showCompletedMessage("Congratulations", MessageIcon::Exclamation);
+        completeIfSolved();
     } else if (solvePurpose_ == SolvePurpose::AutoPlay && !manual_ && !solution.solvable) {
         toggleAutoPlay();  // a board that cannot be solved is given back
     }
@@ -643,10 +790,6 @@ bool GameSession::checkSolved() {
     window_.menus.saveGame.enabled = false;
     enableMenus();
     return true;
-}
-
-void GameSession::showCompletedMessage(const std::string& title, MessageIcon icon) {
-    platform_.showMessage({.text = "Completed", .title = title, .icon = icon});
 }
 
 void GameSession::showMoveCount() {

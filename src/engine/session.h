@@ -100,7 +100,16 @@ public:
     void setSourcePicture(const QImage& picture);
 
     // What the solver found for the ticket it was given.
-    void solutionFound(int ticket, const Solution& solution);
+    void solutionFound(int ticket, const Solution& solution,
+                       SolveChannel channel = SolveChannel::Play);
+
+    // The game's time: it starts at the first move, stops at completion and
+    // rests while the window is minimised.
+    std::int64_t gameTimeMs() const;
+    void setMinimised(bool minimised);
+    void clockTick();
+
+    void setNumbersShown(bool shown);
 
     Platform& platform() { return platform_; }
 
@@ -128,10 +137,15 @@ private:
     void cancelSolve();
     bool planReady() const;
     void playPlannedMove();
+    void startNewGame();
+    bool completeIfSolved();
+    void showCompletion();
+    void startClock();
+    void stopClock();
+    void showTime();
     void pickForSwap(Cell cell);
     void showPieceCorrectNotice();
     bool checkSolved();
-    void showCompletedMessage(const std::string& title, MessageIcon icon);
     void showMoveCount();
 
     struct PieceOffset {
@@ -174,6 +188,21 @@ private:
     std::vector<int> plan_;
     std::size_t planNext_ = 0;
     Board planBoard_;
+
+    // The game as the best results see it: who took part, and its clock.
+    bool playedAlone_ = true;
+    bool loadedGame_ = false;
+    bool clockStarted_ = false;
+    bool clockRunning_ = false;
+    bool minimised_ = false;
+    std::int64_t clockSinceMs_ = 0;
+    std::int64_t clockBeforeMs_ = 0;
+    // The shortest solution of the game as dealt or loaded, where the solver
+    // proves it; and a completion message that waits for it.
+    int analysisTicket_ = 0;
+    bool analysing_ = false;
+    std::optional<int> shortestPossible_;
+    std::optional<std::string> completionTitle_;
 };
 
 }  // namespace mosaic

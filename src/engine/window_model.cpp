@@ -40,6 +40,8 @@ ControlPlaces controlPlaces(GridSize grid, int magnification) {
                                    CellTwips * M, 1215, 285);
     places.movesCaption = pixelRect(besideBoard + 1080, 100, 720, 255);
     places.moveCounter = pixelRect(besideBoard + 1800, 100, 855, 285);
+    places.timeCaption = pixelRect(besideBoard + 1080, 400, 720, 255);
+    places.timeCounter = pixelRect(besideBoard + 1800, 400, 855, 285);
     return places;
 }
 
@@ -91,6 +93,8 @@ MainWindowModel designWindowModel() {
     window.moveCounter = control("", pixelRect(0, 0, 855, 285));
     window.sizeCaption = control("", pixelRect(0, 0, 1215, 285));
     window.movesCaption = control(MovesText, pixelRect(0, 0, 720, 255));
+    window.timeCaption = control(TimeText, pixelRect(0, 0, 720, 255));
+    window.timeCounter = control("0:00", pixelRect(0, 0, 855, 285));
     window.leftButton = control("L", pixelRect(0, 0, 375, 375));
     window.rightButton = control("R", pixelRect(0, 0, 375, 375));
     window.upButton = control("U", pixelRect(0, 0, 375, 375));
@@ -101,6 +105,7 @@ MainWindowModel designWindowModel() {
     window.pieceToolTip = SlidingHint;
     window.splashTimer = {true, 500};
     window.noticeTimer = {false, 500};
+    window.clockTimer = {false, 250};
     window.menus.saveGame.enabled = false;
     window.menus.emptySpace.checked = true;
     window.menus.magnify1.checked = true;

@@ -64,6 +64,7 @@ constexpr int PieceFramePixels = 1;
 struct ControlPlaces {
     Rect autoButton, leftButton, rightButton, upButton, downButton;
     Rect sizeCaption, movesCaption, moveCounter;
+    Rect timeCaption, timeCounter;  // below the moves, clear of the buttons
 };
 ControlPlaces controlPlaces(GridSize grid, int magnification);
 
@@ -96,6 +97,7 @@ struct MainMenus {
     MenuItem rowsAscending, rowsDescending, columnsAscending, columnsDescending;
     MenuItem undo, redo, hint;
     MenuItem stepByStep, shortest;  // how AUTO plays
+    MenuItem showNumbers;
 
     MenuItem& size(int side) { return sizes[static_cast<std::size_t>(side - 3)]; }
 };
@@ -106,6 +108,7 @@ inline const std::string SwapHint = "Click on Puzzle pieces to Swap";
 inline const std::string WorkingText = " WORKING!";
 inline const std::string PieceCorrectText = "Piece is Correct!";
 inline const std::string MovesText = "Moves:";
+inline const std::string TimeText = "Time:";
 inline const std::string AutoText = "AUTO";
 inline const std::string ManualText = "MANUAL";
 
@@ -119,14 +122,18 @@ struct MainWindowModel {
     Control sizeCaption;         // "4 X 3"
     Control movesCaption;        // "Moves:"
     Control moveCounter;
+    Control timeCaption;  // "Time:"
+    Control timeCounter;  // "1:05"
     Control leftButton, rightButton, upButton, downButton;
     Control autoButton;  // "AUTO" / "MANUAL"
     Control splash;
 
     bool boardShown = false;
+    bool numbersShown = false;  // each piece's label in a corner
     std::string pieceToolTip;
 
     Timer splashTimer, autoPlayTimer, noticeTimer;
+    Timer clockTimer;  // keeps the time shown up to date
     MainMenus menus;
 };
 

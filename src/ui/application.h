@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 
 namespace mosaic {
@@ -9,5 +11,12 @@ namespace mosaic {
 // StartupWMClass is that name too.
 inline const QString ApplicationName = QStringLiteral("Mosaic Rush");
 inline const QString DesktopFileName = QStringLiteral("io.github.mosaic_rush.MosaicRush");
+
+// What the game remembers between runs, in the user's configuration folder.
+inline QSettings gameSettings() {
+    return QSettings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                         QStringLiteral("/settings.ini"),
+                     QSettings::IniFormat);
+}
 
 }  // namespace mosaic

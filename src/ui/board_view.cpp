@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QToolTip>
 
 #include <algorithm>
@@ -79,7 +80,29 @@ void BoardView::paintEvent(QPaintEvent*) {
             box.adjusted(PieceFramePixels, PieceFramePixels, -PieceFramePixels, -PieceFramePixels);
         painter.fillRect(inside, background);
         painter.drawImage(inside.topLeft(), session_.piecePicture(label));
+        if (session_.window().numbersShown)
+            paintNumber(painter, inside, label);
     }
+}
+
+void BoardView::paintNumber(QPainter& painter, const QRect& piece, int label) const {
+    // Light text with a dark outline reads on any picture; it grows with the
+    // magnification.
+    const int magnification = session_.magnification();
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPixelSize(9 * magnification);
+    QPainterPath text;
+    text.addText(0, 0, font, QString::number(label));
+    const QRectF bounds = text.boundingRect();
+    text.translate(piece.left() + 2 * magnification - bounds.left(),
+                   piece.top() + 1 * magnification - bounds.top());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(text, QPen(QColor(0, 0, 0, 220), 2.0 * magnification, Qt::SolidLine,
+                                  Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(text, QColor(255, 255, 240));
+    painter.restore();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -34,6 +34,7 @@ private:
     // The labels on the board, lowest first: higher labels are painted over
     // lower ones where their frames meet.
     std::vector<int> labelsOnBoard() const;
+    void paintNumber(QPainter& painter, const QRect& piece, int label) const;
 
     const GameSession& session_;
     int pressedLabel_ = 0;

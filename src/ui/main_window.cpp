@@ -2,6 +2,7 @@
 
 #include "files/game_files.h"
 #include "ui/about_window.h"
+#include "ui/application.h"
 #include "ui/board_view.h"
 #include "ui/custom_size_window.h"
 #include "ui/picture_viewer.h"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QThread>
 
 #include <chrono>
@@ -133,9 +135,15 @@ MainWindow::MainWindow(QWidget* parent)
             [this] { handle([this] { session_.autoPlayTick(); }); });
     connect(&noticeTimer_, &QTimer::timeout, this,
             [this] { handle([this] { session_.noticeTick(); }); });
+    connect(&clockTimer_, &QTimer::timeout, this,
+            [this] { handle([this] { session_.clockTick(); }); });
     autoPlayTimer_.setTimerType(Qt::PreciseTimer);
+    monotonicClock_.start();
 
     splash_->setPixmap(QPixmap::fromImage(session_.splashPicture()));
+    // Whether the pieces show their numbers is remembered between runs.
+    session_.setNumbersShown(
+        gameSettings().value(QStringLiteral("board/showNumbers"), false).toBool());
     setAcceptDrops(true);
     showSession();
 }
@@ -192,6 +200,8 @@ void MainWindow::createControls() {
     pieceCorrectNotice_ = makeTextBox(client_, "pieceCorrectNotice", 13.5, Red, LightBlue);
     sizeCaption_ = makeLabel(client_, "sizeCaption", 9.75, LightYellow);
     movesCaption_ = makeLabel(client_, "movesCaption", 8.25, LightGrey);
+    timeCaption_ = makeLabel(client_, "timeCaption", 8.25, LightGrey);
+    timeCounter_ = makeTextBox(client_, "timeCounter", 8.25, LightGrey, DarkBlue);
     splash_ = new QLabel(client_);
     splash_->setObjectName(QStringLiteral("splash"));
 
@@ -270,6 +280,12 @@ void MainWindow::createMenus() {
     })->setCheckable(true);
     addAction(magnify, "magnify2Action", tr("X2"), &menus.magnify2, [this] {
         session_.chooseMagnification(2);
+    })->setCheckable(true);
+    magnify->addSeparator();
+    addAction(magnify, "showNumbersAction", tr("Show &Numbers"), &menus.showNumbers, [this] {
+        const bool shown = !session_.window().numbersShown;
+        session_.setNumbersShown(shown);
+        gameSettings().setValue(QStringLiteral("board/showNumbers"), shown);
     })->setCheckable(true);
 
     QMenu* speed = named(menuBar()->addMenu(tr("&Speed")), "speedMenu");
@@ -364,6 +380,8 @@ void MainWindow::showSession() {
     showCaptioned(pieceCorrectNotice_, model.pieceCorrectNotice);
     showCaptioned(sizeCaption_, model.sizeCaption);
     showCaptioned(movesCaption_, model.movesCaption);
+    showCaptioned(timeCaption_, model.timeCaption);
+    showCaptioned(timeCounter_, model.timeCounter);
     showCaptioned(leftButton_, model.leftButton);
     showCaptioned(rightButton_, model.rightButton);
     showCaptioned(upButton_, model.upButton);
@@ -381,6 +399,7 @@ void MainWindow::showSession() {
     showTimer(splashTimer_, model.splashTimer);
     showTimer(autoPlayTimer_, model.autoPlayTimer);
     showTimer(noticeTimer_, model.noticeTimer);
+    showTimer(clockTimer_, model.clockTimer);
 }
 
 MessageAnswer MainWindow::showMessage(const Message& message) {
@@ -430,18 +449,42 @@ void MainWindow::slideFrame(int step, int steps, int slideMs) {
         QThread::usleep(static_cast<unsigned long>(wait / 1000));
 }
 
-void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket) {
-    // One solve at a time: the one before is told to stop, and waited for.
-    solverWorker_ = std::jthread([this, board, goal, ticket](std::stop_token stop) {
-        const Solution solution = solver_.solve(board, goal, stop);
-        if (!stop.stop_requested())
-            QMetaObject::invokeMethod(
-                this,
-                [this, ticket, solution] {
-                    handle([this, ticket, &solution] { session_.solutionFound(ticket, solution); });
-                },
-                Qt::QueuedConnection);
+void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
+                                   SolveChannel channel) {
+    // One solve at a time on each channel: the one before is told to stop,
+    // and waited for.
+    std::jthread& worker = channel == SolveChannel::Play ? playWorker_ : analysisWorker_;
+    worker = std::jthread([this, board, goal, ticket, channel](std::stop_token stop) {
+        Solution solution;
+        try {
+            solution = solver_.solve(board, goal, stop);
+        } catch (const std::exception&) {
+            solution.solvable = false;  // boards the solver cannot take count as unsolvable
+        }
+        if (stop.stop_requested())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, ticket, solution, channel] {
+                handle([&] { session_.solutionFound(ticket, solution, channel); });
+            },
+            Qt::QueuedConnection);
     });
+}
+
+std::vector<std::string> MainWindow::gameCompleted(const CompletedGame&) {
+    return {};
+}
+
+std::int64_t MainWindow::monotonicMs() {
+    return monotonicClock_.elapsed();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Time with the window minimised does not count.
+    if (event->type() == QEvent::WindowStateChange)
+        handle([this] { session_.setMinimised(isMinimized()); });
+    QMainWindow::changeEvent(event);
 }
 
 std::uint32_t MainWindow::clockSeed() {
@@ -513,6 +556,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     splashTimer_.stop();
     autoPlayTimer_.stop();
     noticeTimer_.stop();
+    clockTimer_.stop();
     event->accept();
 }
 

@@ -49,12 +49,16 @@ public:
     // Platform
     MessageAnswer showMessage(const Message& message) override;
     void slideFrame(int step, int steps, int slideMs) override;
-    void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket) override;
+    void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
+                           SolveChannel channel) override;
+    std::vector<std::string> gameCompleted(const CompletedGame& game) override;
+    std::int64_t monotonicMs() override;
     std::uint32_t clockSeed() override;
     std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& filter) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -87,13 +91,16 @@ private:
     QLineEdit* pieceCorrectNotice_ = nullptr;
     QLabel* sizeCaption_ = nullptr;
     QLabel* movesCaption_ = nullptr;
+    QLabel* timeCaption_ = nullptr;
+    QLineEdit* timeCounter_ = nullptr;
     QLabel* splash_ = nullptr;
     QPushButton* leftButton_ = nullptr;
     QPushButton* rightButton_ = nullptr;
     QPushButton* upButton_ = nullptr;
     QPushButton* downButton_ = nullptr;
     QPushButton* autoButton_ = nullptr;
-    QTimer splashTimer_, autoPlayTimer_, noticeTimer_;
+    QTimer splashTimer_, autoPlayTimer_, noticeTimer_, clockTimer_;
+    QElapsedTimer monotonicClock_;
     // Each action that the model enables or checks, with its model item.
     std::vector<std::pair<QAction*, const MenuItem*>> modelActions_;
 
@@ -105,9 +112,11 @@ private:
     QElapsedTimer slideClock_;
     qint64 lastPaintNs_ = 0;
 
-    // The solver and the worker it runs on; the worker goes first.
+    // The solver and the workers it runs on, one for play and one for the
+    // analysis of a new game; the workers go first.
     Solver solver_;
-    std::jthread solverWorker_;
+    std::jthread playWorker_;
+    std::jthread analysisWorker_;
 };
 
 }  // namespace mosaic

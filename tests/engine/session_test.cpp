@@ -184,6 +184,9 @@ TEST(Session, CompletingTheBoardClosesPlayAndCongratulates) {
     TestSession t;
     openNearlySolved(t.session, MaxMoveCount);
     t.session.slidePiece(Direction::Left);
+    EXPECT_TRUE(t.platform.messages.empty());  // the message waits for the shortest solution
+    EXPECT_TRUE(t.session.window().workingNotice.visible);
+    t.platform.finishSolves(t.session);
     ASSERT_EQ(t.platform.messages.size(), 1u);
     EXPECT_EQ(t.platform.messages[0].text, "Completed");
     EXPECT_EQ(t.platform.messages[0].title, "Congratulations");
@@ -270,6 +273,7 @@ TEST(Session, AutoPlaySolvesInFrontOfThePlayerAndCanBeStopped) {
         for (int tick = 0; tick < 500 && w.autoPlayTimer.running; ++tick)
             t.session.autoPlayTick();
         EXPECT_EQ(t.session.board(), t.session.goal());
+        t.platform.finishSolves(t.session);
         ASSERT_EQ(t.platform.messages.size(), 1u);
         EXPECT_EQ(t.platform.messages[0].title, "Auto Play");
         EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Information);
@@ -420,6 +424,109 @@ TEST(Session, ShortestAutoPlayFollowsTheSolversSolution) {
     // Shortest is for sliding play only.
     t.session.toggleEmptySpace();
     EXPECT_FALSE(menus.shortest.enabled);
+}
+
+}  // namespace
+}  // namespace mosaic
+
+namespace mosaic {
+namespace {
+
+using testing::boardOf;
+using testing::TestSession;
+
+TEST(Session, TheTimeIsShownClearOfEveryOtherControl) {
+    for (int magnification : {1, 2})
+        for (int rows = 3; rows <= MaxGridSide; ++rows)
+            for (int columns = 3; columns <= MaxGridSide; ++columns) {
+                TestSession t;
+                t.session.chooseMagnification(magnification);
+                t.session.applyCustomSize({columns, rows});
+                const MainWindowModel& w = t.session.window();
+                const auto overlap = [](const Rect& a, const Rect& b) {
+                    return a.left < b.left + b.width && b.left < a.left + a.width &&
+                           a.top < b.top + b.height && b.top < a.top + a.height;
+                };
+                const Rect board{0, 0,
+                                 pieceBox({columns, rows}, magnification).left +
+                                     pieceBox({1, 1}, magnification).width,
+                                 w.windowSize->height};
+                for (const Control* time : {&w.timeCaption, &w.timeCounter}) {
+                    ASSERT_TRUE(time->visible);
+                    ASSERT_LE(time->place.left + time->place.width, w.windowSize->width);
+                    ASSERT_FALSE(overlap(time->place, board)) << columns << " x " << rows;
+                    for (const Control* other :
+                         {&w.autoButton, &w.leftButton, &w.rightButton, &w.upButton, &w.downButton,
+                          &w.sizeCaption, &w.movesCaption, &w.moveCounter})
+                        ASSERT_FALSE(overlap(time->place, other->place))
+                            << columns << " x " << rows << " X" << magnification;
+                }
+            }
+}
+
+TEST(Session, TheClockRunsFromTheFirstMoveToCompletionButNotWhileMinimised) {
+    TestSession t;
+    openNearlySolved(t.session);
+    const MainWindowModel& w = t.session.window();
+    t.platform.finishSolves(t.session);
+    t.platform.nowMs = 5000;
+    EXPECT_EQ(t.session.gameTimeMs(), 0);  // no move yet
+    EXPECT_FALSE(w.clockTimer.running);
+    t.session.slidePiece(Direction::Right);  // away from the goal
+    EXPECT_TRUE(w.clockTimer.running);
+    t.platform.nowMs = 65000;
+    t.session.setMinimised(true);
+    t.platform.nowMs = 900000;
+    t.session.setMinimised(false);
+    t.platform.nowMs = 905000;
+    t.session.clockTick();
+    EXPECT_EQ(w.timeCounter.caption, "1:05");
+    t.session.slidePiece(Direction::Left);
+    t.session.slidePiece(Direction::Left);
+    t.platform.nowMs = 999000;
+    EXPECT_EQ(t.session.gameTimeMs(), 65000);  // stopped at completion
+    EXPECT_FALSE(w.clockTimer.running);
+    ASSERT_EQ(t.platform.completed.size(), 1u);
+    EXPECT_EQ(t.platform.completed[0].moves, 3);
+    EXPECT_EQ(t.platform.completed[0].timeMs, 65000);
+}
+
+TEST(Session, TheCompletionSaysMovesTimeTheShortestWayAndANewBest) {
+    struct Case {
+        PlayKind play;
+        const char* board;
+        std::function<void(GameSession&)> finish;
+        bool alone, timed;
+        std::string detail;
+    };
+    const Case cases[] = {
+        {PlayKind::Sliding, "1 2 3/4 5 6/7 0 8",
+         [](GameSession& s) { s.slidePiece(Direction::Left); }, true, false,
+         "Moves: 1\nTime: 0:00\nShortest possible: 1 move\nNew best!"},
+        {PlayKind::Sliding, "1 2 3/4 5 6/7 0 8", [](GameSession& s) { s.hint(); }, false, false,
+         "Moves: 1\nTime: 0:00\nShortest possible: 1 move\nNew best!"},
+        {PlayKind::Swap, "2 1 3/4 5 6/7 8 9",
+         [](GameSession& s) {
+             s.clickPiece(1);
+             s.clickPiece(2);
+         },
+         true, false, "Moves: 0\nTime: 0:00\nShortest possible: 1 swap\nNew best!"},
+    };
+    for (const Case& c : cases) {
+        TestSession t;
+        if (c.play == PlayKind::Swap)
+            t.session.toggleEmptySpace();
+        t.platform.newBest = true;
+        t.session.openSavedGame(boardOf(c.board), 0, GoalOrder::RowsAscending, c.play);
+        c.finish(t.session);
+        t.platform.finishSolves(t.session);
+        ASSERT_EQ(t.platform.messages.size(), 1u) << c.board;
+        EXPECT_EQ(t.platform.messages[0].text, "Completed");
+        EXPECT_EQ(t.platform.messages[0].detail, c.detail);
+        ASSERT_EQ(t.platform.completed.size(), 1u);
+        EXPECT_EQ(t.platform.completed[0].playedAlone, c.alone);
+        EXPECT_EQ(t.platform.completed[0].timed, c.timed);  // loaded games set no time record
+    }
 }
 
 }  // namespace

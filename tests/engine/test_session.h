@@ -35,17 +35,23 @@ public:
     std::uint32_t clockSeed() override { return seed; }
 
     // Solves are kept until the test hands them over with finishSolves.
-    void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket) override {
-        solves.push_back({board, goal, ticket});
+    void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
+                           SolveChannel channel) override {
+        solves.push_back({board, goal, ticket, channel});
     }
     void finishSolves(GameSession& session) {
         static const Solver solver;
         while (!solves.empty()) {
-            const auto [board, goal, ticket] = solves.front();
+            const auto [board, goal, ticket, channel] = solves.front();
             solves.pop_front();
-            session.solutionFound(ticket, solver.solve(board, goal));
+            session.solutionFound(ticket, solver.solve(board, goal), channel);
         }
     }
+    std::vector<std::string> gameCompleted(const CompletedGame& game) override {
+        completed.push_back(game);
+        return newBest ? std::vector<std::string>{"New best!"} : std::vector<std::string>{};
+    }
+    std::int64_t monotonicMs() override { return nowMs; }
 
     std::optional<std::string> chooseFile(FileDialogKind, const std::string&) override {
         if (paths.empty())
@@ -58,7 +64,10 @@ public:
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> paths;  // nullopt entries answer Cancel
-    std::deque<std::tuple<SolverBoard, SolverBoard, int>> solves;
+    std::deque<std::tuple<SolverBoard, SolverBoard, int, SolveChannel>> solves;
+    std::vector<CompletedGame> completed;
+    bool newBest = false;
+    std::int64_t nowMs = 0;
     std::uint32_t seed = 12345;
     int slideFrames = 0;
     int slideMs = 0;  // of the last slide
