@@ -21,6 +21,8 @@ namespace {
 
 // Every key has at most one line of some 40 bytes; a larger file is not ours.
 constexpr qint64 FileSizeLimit = 64 * 1024;
+// The file's first line, without its line end; the number is the version.
+const std::string Header = "mosaic-rush best results 1";
 constexpr std::string_view NoRecord = "-";
 constexpr std::string_view SlidingWord = "sliding";
 constexpr std::string_view SwapWord = "swap";
@@ -103,8 +105,8 @@ std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::str
     std::vector<std::string_view> lines = split(text, '\n');
     if (lines.back().empty())
         lines.pop_back();  // the line end of the last line
-    if (lines.empty() || lines.front() != BestResultsHeader) {
-        fault = "The first line is not \"" + BestResultsHeader + "\".";
+    if (lines.empty() || lines.front() != Header) {
+        fault = "The first line is not \"" + Header + "\".";
         return std::nullopt;
     }
     std::vector<BestResult> entries;
@@ -217,7 +219,7 @@ bool BestResults::save(std::string* cause) const {
             *cause = "Cannot create the folder " + folder.toStdString() + ".";
         return false;
     }
-    std::string text = BestResultsHeader + '\n';
+    std::string text = Header + '\n';
     for (const BestResult& entry : entries_)
         text += lineOf(entry);
     return writeFileAtomically(

@@ -93,7 +93,4 @@ private:
     std::vector<BestResult> entries_;
 };
 
-// The file's first line, without its line end.
-inline const std::string BestResultsHeader = "mosaic-rush best results 1";
-
 }  // namespace mosaic

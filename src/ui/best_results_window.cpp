@@ -74,6 +74,7 @@ BestResultsWindow::BestResultsWindow(BestResults& results, QWidget* parent)
     layout->addLayout(buttons);
 
     fillTable();
+    // Wide enough for every column, with room for the margins and a scroll bar.
     resize(resultsTable_->horizontalHeader()->length() + 60, 360);
 }
 

@@ -20,16 +20,13 @@ class BestResultsWindowTest : public QObject {
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("best-results.txt"));
 
-    // Clicks Reset and answers its question once the box is on screen.
+    // Clicks Reset and answers its question, which runs in its own event loop.
     static void reset(BestResultsWindow& window, QMessageBox::StandardButton answer) {
-        auto* poll = new QTimer(&window);
-        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                poll->deleteLater();
-                box->button(answer)->click();
-            }
+        QTimer::singleShot(0, &window, [answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->button(answer)->click();
         });
-        poll->start(10);
         window.findChild<QPushButton*>(QStringLiteral("resetButton"))->click();
     }
     QByteArray contents() {
