@@ -50,6 +50,7 @@ BestResultsWindow::BestResultsWindow(BestResults& results, QWidget* parent)
     resultsTable_->setHorizontalHeaderLabels({tr("Grid"), tr("Play"), tr("Order"), tr("Completed"),
                                               tr("Fewest moves"), tr("Shortest time")});
     resultsTable_->verticalHeader()->hide();
+    resultsTable_->horizontalHeader()->setStretchLastSection(true);
     resultsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultsTable_->setSelectionMode(QAbstractItemView::NoSelection);
     resultsTable_->setFocusPolicy(Qt::NoFocus);
