@@ -1,0 +1,229 @@
+#include "files/best_results.h"
+
+#include "files/saved_game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <tuple>
+
+namespace mosaic {
+
+namespace {
+
+// Every key has at most one line of some 40 bytes; a larger file is not ours.
+constexpr qint64 FileSizeLimit = 64 * 1024;
+// The file's first line, without its line end; the number is the version.
+const std::string Header = "mosaic-rush best results 1";
+constexpr std::string_view NoRecord = "-";
+constexpr std::string_view SlidingWord = "sliding";
+constexpr std::string_view SwapWord = "swap";
+
+auto rankOf(const BestResultKey& key) {
+    return std::tuple(key.size.columns, key.size.rows, static_cast<int>(key.play),
+                      static_cast<int>(key.order));
+}
+
+bool ranksBefore(const BestResult& entry, const BestResultKey& key) {
+    return rankOf(entry.key) < rankOf(key);
+}
+
+bool sizeInRange(GridSize size) {
+    return size.columns >= 1 && size.columns <= MaxGridSide && size.rows >= 1 &&
+           size.rows <= MaxGridSide;
+}
+
+// Plain decimal digits only: no sign, no spaces, nothing after them.
+std::optional<std::int64_t> numberIn(std::string_view text, std::int64_t lowest,
+                                     std::int64_t highest) {
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest ||
+        value > highest)
+        return std::nullopt;
+    return value;
+}
+
+// "-" or a number in range; nullopt in the outer optional when it is neither.
+std::optional<std::optional<std::int64_t>> recordIn(std::string_view text, std::int64_t lowest,
+                                                    std::int64_t highest) {
+    if (text == NoRecord)
+        return std::optional<std::int64_t>();
+    if (auto value = numberIn(text, lowest, highest))
+        return value;
+    return std::nullopt;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+std::optional<BestResult> entryIn(std::string_view line) {
+    const std::vector<std::string_view> fields = split(line, ' ');
+    if (fields.size() != 7)
+        return std::nullopt;
+    const auto columns = numberIn(fields[0], 1, MaxGridSide);
+    const auto rows = numberIn(fields[1], 1, MaxGridSide);
+    const bool playKnown = fields[2] == SlidingWord || fields[2] == SwapWord;
+    const auto order = fields[3].size() == 1 ? orderFromSavedDigit(fields[3][0]) : std::nullopt;
+    const auto completed = numberIn(fields[4], 1, INT_MAX);
+    const auto fewestMoves = recordIn(fields[5], 0, MaxMoveCount);
+    const auto shortestTime = recordIn(fields[6], 0, MaxRecordTimeMs);
+    if (!columns || !rows || !playKnown || !order || !completed || !fewestMoves || !shortestTime)
+        return std::nullopt;
+
+    BestResult entry;
+    entry.key = {{int(*columns), int(*rows)},
+                 fields[2] == SlidingWord ? PlayKind::Sliding : PlayKind::Swap,
+                 *order};
+    entry.completed = int(*completed);
+    if (*fewestMoves)
+        entry.fewestMoves = int(**fewestMoves);
+    entry.shortestTimeMs = *shortestTime;
+    return entry;
+}
+
+// The entries of a file's text, sorted, or a fault.
+std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::string& fault) {
+    std::vector<std::string_view> lines = split(text, '\n');
+    if (lines.back().empty())
+        lines.pop_back();  // the line end of the last line
+    if (lines.empty() || lines.front() != Header) {
+        fault = "The first line is not \"" + Header + "\".";
+        return std::nullopt;
+    }
+    std::vector<BestResult> entries;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string lineName = "Line " + std::to_string(i + 1);
+        const std::optional<BestResult> entry = entryIn(lines[i]);
+        if (!entry) {
+            fault = lineName + " is not a best result.";
+            return std::nullopt;
+        }
+        const auto place =
+            std::lower_bound(entries.begin(), entries.end(), entry->key, ranksBefore);
+        if (place != entries.end() && place->key == entry->key) {
+            fault = lineName + " repeats a grid, play and order.";
+            return std::nullopt;
+        }
+        entries.insert(place, *entry);
+    }
+    return entries;
+}
+
+std::string lineOf(const BestResult& entry) {
+    const auto record = [](const auto& value) {
+        return value ? std::to_string(*value) : std::string(NoRecord);
+    };
+    return std::to_string(entry.key.size.columns) + ' ' + std::to_string(entry.key.size.rows) +
+           ' ' + std::string(entry.key.play == PlayKind::Sliding ? SlidingWord : SwapWord) + ' ' +
+           savedDigit(entry.key.order) + ' ' + std::to_string(entry.completed) + ' ' +
+           record(entry.fewestMoves) + ' ' + record(entry.shortestTimeMs) + '\n';
+}
+
+// Renames a damaged file to path + ".bad". rename() replaces an older ".bad"
+// of the same type in one step; one of another type (a file where a folder
+// goes) is removed first, unless it is a folder with something in it.
+bool setAside(const std::string& path) {
+    const std::string badPath = path + ".bad";
+    if (std::rename(path.c_str(), badPath.c_str()) == 0)
+        return true;
+    std::error_code ignored;
+    std::filesystem::remove(badPath, ignored);
+    return std::rename(path.c_str(), badPath.c_str()) == 0;
+}
+
+}  // namespace
+
+std::string BestResults::defaultPath() {
+    return (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+            QStringLiteral("/best-results.txt"))
+        .toStdString();
+}
+
+BestResults::BestResults(std::string path) : path_(std::move(path)) {}
+
+BestResultsLoad BestResults::load() {
+    entries_.clear();
+    const QString filePath = QString::fromStdString(path_);
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return {};
+
+    std::string fault;
+    if (!info.isFile()) {
+        fault = "It is not a file.";
+    } else if (QFile file(filePath); !file.open(QIODevice::ReadOnly)) {
+        fault = file.errorString().toStdString();
+    } else {
+        const QByteArray bytes = file.read(FileSizeLimit + 1);
+        if (file.error() != QFileDevice::NoError)
+            fault = file.errorString().toStdString();
+        else if (bytes.size() > FileSizeLimit)
+            fault = "It is too large.";
+        else if (auto entries = entriesIn(std::string_view(bytes.data(), bytes.size()), fault))
+            entries_ = std::move(*entries);
+    }
+    if (fault.empty())
+        return {};
+    return {true, setAside(path_), fault};
+}
+
+NewRecords BestResults::recordCompletion(const BestResultKey& key, int moves, std::int64_t timeMs,
+                                         bool movesCount, bool timeCounts) {
+    if (!sizeInRange(key.size))
+        return {};
+    auto place = std::lower_bound(entries_.begin(), entries_.end(), key, ranksBefore);
+    if (place == entries_.end() || !(place->key == key))
+        place = entries_.insert(place, BestResult{key, 0, {}, {}});
+    BestResult& entry = *place;
+    if (entry.completed < INT_MAX)
+        ++entry.completed;
+
+    // Out-of-range values are held at the nearest value the file can store.
+    moves = std::clamp(moves, 0, MaxMoveCount);
+    timeMs = std::clamp<std::int64_t>(timeMs, 0, MaxRecordTimeMs);
+    NewRecords records;
+    if (movesCount && (!entry.fewestMoves || moves < *entry.fewestMoves)) {
+        entry.fewestMoves = moves;
+        records.fewestMoves = true;
+    }
+    if (timeCounts && (!entry.shortestTimeMs || timeMs < *entry.shortestTimeMs)) {
+        entry.shortestTimeMs = timeMs;
+        records.shortestTime = true;
+    }
+    return records;
+}
+
+bool BestResults::save(std::string* cause) const {
+    const QString folder = QFileInfo(QString::fromStdString(path_)).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        if (cause)
+            *cause = "Cannot create the folder " + folder.toStdString() + ".";
+        return false;
+    }
+    std::string text = Header + '\n';
+    for (const BestResult& entry : entries_)
+        text += lineOf(entry);
+    return writeFileAtomically(
+        path_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, cause);
+}
+
+}  // namespace mosaic

@@ -1,0 +1,134 @@
+// The best results file: real files in a temporary folder.
+
+#include "files/best_results.h"
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+
+namespace mosaic {
+namespace {
+
+namespace fs = std::filesystem;
+
+const BestResultKey Sliding4x4{{4, 4}, PlayKind::Sliding, GoalOrder::RowsAscending};
+const std::string Header = "mosaic-rush best results 1\n";
+
+std::string read(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class BestResultsFile : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    std::string path = folder.filePath("best-results.txt").toStdString();
+};
+
+TEST_F(BestResultsFile, ADamagedFileIsSetAsideAndPlayStartsAfresh) {
+    const std::string good = "4 4 sliding 1 12 87 61234\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"other header", "mosaic-rush high scores 1\n" + good},
+        {"unknown version", "mosaic-rush best results 2\n" + good},
+        {"field missing", Header + "4 4 sliding 1 12 87\n"},
+        {"unknown play", Header + "4 4 slide 1 12 87 61234\n"},
+        {"unknown order", Header + "4 4 sliding 5 12 87 61234\n"},
+        {"grid too large", Header + "11 4 sliding 1 12 87 61234\n"},
+        {"moves over the counter", Header + "4 4 sliding 1 12 32768 61234\n"},
+        {"same key twice", Header + good + "3 3 swap 2 1 - -\n" + good},
+        {"a folder", ""},
+        {"unreadable", Header + good},
+    };
+    ::chmod(folder.path().toLocal8Bit(), 0777);  // the ordinary user below renames in it
+    for (const auto& [name, text] : cases) {
+        std::ofstream(path + ".bad") << "an older damaged file";
+        if (name == "a folder")
+            fs::create_directory(path);
+        else
+            std::ofstream(path, std::ios::binary) << text;
+        if (name == "unreadable")
+            fs::permissions(path, fs::perms::none);
+        BestResults results(path);
+        // Root reads anything, so the file is read with an ordinary user's rights.
+        const int user = ::setfsuid(65534);
+        const BestResultsLoad load = results.load();
+        ::setfsuid(user);
+        EXPECT_TRUE(load.damaged && load.setAside && !load.fault.empty()) << name;
+        EXPECT_TRUE(results.entries().empty()) << name;
+        EXPECT_FALSE(fs::exists(path)) << name;
+        EXPECT_EQ(name == "a folder" ? "" : read(path + ".bad"), text) << name;
+        fs::remove_all(path + ".bad");
+    }
+}
+
+TEST_F(BestResultsFile, OnlyGamesPlayedAloneSetRecordsAndTheRecordsAreKept) {
+    struct Step {
+        const char* name;
+        int moves;
+        std::int64_t timeMs;
+        bool movesCount, timeCounts, newFewestMoves, newShortestTime;
+        std::optional<int> fewestMoves;
+        std::optional<std::int64_t> shortestTimeMs;
+    };
+    const Step steps[] = {
+        {"assisted first", 10, 1000, false, false, false, false, {}, {}},
+        {"loaded", 60, 1000, true, false, true, false, 60, {}},
+        {"first timed", 70, 9000, true, true, false, true, 60, 9000},
+        {"assisted and better", 5, 500, false, false, false, false, 60, 9000},
+        {"ties", 60, 9000, true, true, false, false, 60, 9000},
+        {"fewer moves", 59, 9500, true, true, true, false, 59, 9000},
+        {"shorter time", 80, 8999, true, true, false, true, 59, 8999},
+        {"both", 58, 8000, true, true, true, true, 58, 8000},
+    };
+    path = folder.filePath("new/folder/best-results.txt").toStdString();
+    BestResults results(path);
+    EXPECT_FALSE(results.load().damaged);  // no file yet
+    int completed = 0;
+    for (const Step& s : steps) {
+        const NewRecords records =
+            results.recordCompletion(Sliding4x4, s.moves, s.timeMs, s.movesCount, s.timeCounts);
+        EXPECT_EQ(records.fewestMoves, s.newFewestMoves) << s.name;
+        EXPECT_EQ(records.shortestTime, s.newShortestTime) << s.name;
+        ASSERT_EQ(results.entries().size(), 1u);
+        EXPECT_EQ(results.entries()[0],
+                  (BestResult{Sliding4x4, ++completed, s.fewestMoves, s.shortestTimeMs}))
+            << s.name;
+    }
+
+    // The file keeps them sorted by grid, then play, then order.
+    results.recordCompletion({{3, 5}, PlayKind::Swap, GoalOrder::ColumnsAscending}, 1, 1, false,
+                             false);
+    results.recordCompletion({{3, 5}, PlayKind::Sliding, GoalOrder::ColumnsDescending}, 7, 2500,
+                             true, false);
+    std::string cause;
+    ASSERT_TRUE(results.save(&cause)) << cause;
+    EXPECT_EQ(read(path),
+              Header + "3 5 sliding 4 1 7 -\n3 5 swap 3 1 - -\n4 4 sliding 1 8 58 8000\n");
+    BestResults reread(path);
+    EXPECT_FALSE(reread.load().damaged);
+    EXPECT_EQ(reread.entries(), results.entries());
+}
+
+TEST_F(BestResultsFile, AFolderThatCannotBeWrittenFailsTheSaveWithACause) {
+    std::ofstream(path) << Header;
+    for (const std::string& target :
+         {path, folder.filePath("missing/best-results.txt").toStdString()}) {
+        BestResults results(target);
+        results.recordCompletion(Sliding4x4, 87, 61234, true, true);
+        std::string cause;
+        // Root writes anywhere, so the file is written with an ordinary user's rights.
+        const int user = ::setfsuid(65534);
+        const bool saved = results.save(&cause);
+        ::setfsuid(user);
+        EXPECT_FALSE(saved || cause.empty()) << target;
+    }
+    EXPECT_EQ(read(path), Header);
+}
+
+}  // namespace
+}  // namespace mosaic
