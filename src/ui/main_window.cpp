@@ -3,6 +3,7 @@
 #include "files/game_files.h"
 #include "ui/about_window.h"
 #include "ui/application.h"
+#include "ui/best_results_window.h"
 #include "ui/board_view.h"
 #include "ui/custom_size_window.h"
 #include "ui/picture_viewer.h"
@@ -146,6 +147,23 @@ MainWindow::MainWindow(QWidget* parent)
         gameSettings().value(QStringLiteral("board/showNumbers"), false).toBool());
     setAcceptDrops(true);
     showSession();
+
+    // A damaged best-results file is set aside and a fresh one started; the
+    // player is told once, when the window is up.
+    const BestResultsLoad loaded = bestResults_.load();
+    if (loaded.damaged)
+        QTimer::singleShot(0, this, [this, loaded] {
+            Message message{
+                .text = tr("The best results could not be read; they start afresh.").toStdString(),
+                .detail = loaded.fault,
+                .title = tr("Best Results").toStdString(),
+                .icon = MessageIcon::Exclamation};
+            if (loaded.setAside)
+                message.detail += "\n" + tr("The old file is kept as %1.bad")
+                                             .arg(QString::fromStdString(bestResults_.path()))
+                                             .toStdString();
+            showMessage(message);
+        });
 }
 
 void MainWindow::openFile(const QString& path) {
@@ -252,6 +270,8 @@ void MainWindow::createMenus() {
               [this] { saveGame(session_); });
     addAction(file, "importImageAction", tr("&Import Image"), nullptr,
               [this] { importImage(session_); });
+    addAction(file, "bestResultsAction", tr("Best &Results"), nullptr,
+              [this] { openBestResults(); });
     addAction(file, "aboutAction", tr("&About"), &menus.about, [this] { openAbout(); });
     addAction(file, "exitAction", tr("e&Xit"), nullptr, [this] {
         close();
@@ -472,8 +492,26 @@ void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& 
     });
 }
 
-std::vector<std::string> MainWindow::gameCompleted(const CompletedGame&) {
-    return {};
+std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
+    // Fewest moves only for a game played alone; shortest time also only for
+    // one played from its deal.
+    const NewRecords records =
+        bestResults_.recordCompletion({game.grid, game.play, game.order}, game.moves, game.timeMs,
+                                      game.playedAlone, game.playedAlone && game.timed);
+    std::vector<std::string> lines;
+    if (records.newBest())
+        lines.push_back(tr("New best!").toStdString());
+    std::string cause;
+    if (!bestResults_.save(&cause))
+        lines.push_back(tr("The best results could not be saved: %1")
+                            .arg(QString::fromStdString(cause))
+                            .toStdString());
+    return lines;
+}
+
+void MainWindow::openBestResults() {
+    BestResultsWindow window(bestResults_, this);
+    window.exec();
 }
 
 std::int64_t MainWindow::monotonicMs() {

@@ -5,6 +5,7 @@
 // widgets, menus and timers.
 
 #include "engine/session.h"
+#include "files/best_results.h"
 #include "ui/about_window.h"
 #include "ui/custom_size_window.h"
 #include "ui/picture_viewer.h"
@@ -82,8 +83,10 @@ private:
     void openCustomSize();
     void openViewer();
     void openAbout();
+    void openBestResults();
 
     GameSession session_;
+    BestResults bestResults_;
     QWidget* client_ = nullptr;
     BoardView* boardView_ = nullptr;
     QLineEdit* workingNotice_ = nullptr;

@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,7 +47,7 @@ void whenModal(std::function<void(W*)> act) {
 }
 
 struct SeenMessage {
-    QString text, title;
+    QString text, detail, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int count = 0;
 };
@@ -53,6 +55,7 @@ struct SeenMessage {
 void answerMessage(SeenMessage& seen, QMessageBox::StandardButton button = QMessageBox::Ok) {
     whenModal<QMessageBox>([&seen, button](QMessageBox* box) {
         seen.text = box->text();
+        seen.detail = box->informativeText();
         seen.title = box->windowTitle();
         seen.icon = box->icon();
         ++seen.count;
@@ -367,6 +370,33 @@ private slots:
             }
             QTest::mouseClick(button("autoButton"), Qt::LeftButton);
         }
+    }
+
+    void aDamagedBestResultsFileIsSetAsideAndTheGameGoesOn() {
+        window.reset();
+        const QString path = QString::fromStdString(BestResults::defaultPath());
+        QDir().mkpath(QFileInfo(path).path());
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not best results\n");
+        damaged.close();
+        SeenMessage seen;
+        answerMessage(seen);
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QTRY_COMPARE(seen.count, 1);
+        QCOMPARE(seen.title, QStringLiteral("Best Results"));
+        QVERIFY(QFile::exists(path + ".bad"));
+        // The game records a completed game in a fresh file.
+        session().openSavedGame(testing::boardOf("1 2 3/4 5 6/7 0 8"), 0, GoalOrder::RowsAscending,
+                                PlayKind::Sliding);
+        window->showSession();
+        answerMessage(seen);
+        clickPiece(8);
+        QTRY_COMPARE(seen.count, 2);
+        QVERIFY(seen.detail.contains(QStringLiteral("New best!")));
+        QFile::remove(path + ".bad");
+        QVERIFY(QFile::remove(path));
     }
 
     void theDesktopEntryNamesTheWindowAndOpensSavedGames() {
