@@ -1,5 +1,7 @@
 #include "engine/session.h"
 
+#include "engine/texts.h"
+
 #include <QColor>
 
 #include <algorithm>
@@ -78,13 +80,13 @@ void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
     if (play_ == PlayKind::Swap && !keepArrangement)
         window_.leftButton.enabled = true;
     window_.boardShown = false;
-    window_.pieceToolTip = play_ == PlayKind::Sliding ? SlidingHint : SwapHint;
+    window_.pieceToolTip = play_ == PlayKind::Sliding ? texts::slidingHint() : texts::swapHint();
     if (!keepArrangement) {
         board_ = Board(grid);
         moveCount_ = 0;
     }
     window_.autoButton.visible = false;
-    window_.autoButton.caption = AutoText;
+    window_.autoButton.caption = texts::autoCaption();
     manual_ = true;
     window_.windowSize = mainWindowSize(grid, magnification_);
 }
@@ -131,8 +133,7 @@ void GameSession::buildBoard(bool keepArrangement) {
     window_.timeCounter.place = places.timeCounter;
     window_.timeCaption.visible = true;
     window_.timeCounter.visible = true;
-    window_.sizeCaption.caption =
-        std::to_string(board_.columns()) + " X " + std::to_string(board_.rows());
+    window_.sizeCaption.caption = texts::gridSize(board_.columns(), board_.rows());
 
     showMoveButtons(keepArrangement);
     enableMenus();
@@ -272,14 +273,14 @@ void GameSession::toggleAutoPlay() {
         manual_ = false;
         playedAlone_ = false;
         window_.autoPlayTimer = {true, interval};
-        window_.autoButton.caption = ManualText;
+        window_.autoButton.caption = texts::manualCaption();
         if (method_ == AutoPlayMethod::Shortest && !planReady())
             requestSolve(SolvePurpose::AutoPlay);
     } else {
         cancelSolve();
         manual_ = true;
         window_.autoPlayTimer.running = false;
-        window_.autoButton.caption = AutoText;
+        window_.autoButton.caption = texts::autoCaption();
         window_.menus.saveGame.enabled = true;
         showMoveButtons(false);
         enableMenus();
@@ -656,7 +657,7 @@ bool GameSession::completeIfSolved() {
     if (!checkSolved())
         return false;
     stopClock();
-    completionTitle_ = manual_ ? "Congratulations" : "Auto Play";
+    completionTitle_ = manual_ ? texts::congratulations() : texts::autoPlayTitle();
     if (analysing_)
         window_.workingNotice.visible = true;  // the message waits for the shortest solution
     else
@@ -667,22 +668,19 @@ bool GameSession::completeIfSolved() {
 void GameSession::showCompletion() {
     const std::string title = *completionTitle_;
     completionTitle_.reset();
-    const CompletedGame game{board_.size(), play_,        order_,      moveCount_,
+    const CompletedGame game{board_.size(), play_,       order_,      moveCount_,
                              gameTimeMs(),  playedAlone_, !loadedGame_};
-    std::string detail =
-        "Moves: " + std::to_string(moveCount_) + "\nTime: " + clockText(game.timeMs);
+    std::string detail = texts::movesMade(moveCount_) + "\n" + texts::timeTaken(clockText(game.timeMs));
     if (shortestPossible_)
-        detail += "\nShortest possible: " + std::to_string(*shortestPossible_) +
-                  (play_ == PlayKind::Swap ? " swap" : " move") +
-                  (*shortestPossible_ == 1 ? "" : "s");
+        detail += "\n" + (play_ == PlayKind::Swap ? texts::shortestSwaps(*shortestPossible_)
+                                                  : texts::shortestMoves(*shortestPossible_));
     for (const std::string& line : platform_.gameCompleted(game))
         detail += "\n" + line;
-    const bool byAutoPlay = title == "Auto Play";
-    platform_.showMessage(
-        {.text = "Completed",
-         .detail = detail,
-         .title = title,
-         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
+    const bool byAutoPlay = title == texts::autoPlayTitle();
+    platform_.showMessage({.text = texts::completed(),
+                           .detail = detail,
+                           .title = title,
+                           .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
 }
 
 std::int64_t GameSession::gameTimeMs() const {

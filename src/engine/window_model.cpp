@@ -1,5 +1,7 @@
 #include "engine/window_model.h"
 
+#include "engine/texts.h"
+
 namespace mosaic {
 
 namespace {
@@ -88,21 +90,21 @@ MainWindowModel designWindowModel() {
         return result;
     };
     // The notices are wide enough for their bold 13.5-point text.
-    window.workingNotice = control(WorkingText, pixelRect(1920, 1320, 1950, 375));
-    window.pieceCorrectNotice = control(PieceCorrectText, pixelRect(0, 0, 2700, 375));
+    window.workingNotice = control(texts::working(), pixelRect(1920, 1320, 1950, 375));
+    window.pieceCorrectNotice = control(texts::pieceCorrect(), pixelRect(0, 0, 2700, 375));
     window.moveCounter = control("", pixelRect(0, 0, 855, 285));
     window.sizeCaption = control("", pixelRect(0, 0, 1215, 285));
-    window.movesCaption = control(MovesText, pixelRect(0, 0, 720, 255));
-    window.timeCaption = control(TimeText, pixelRect(0, 0, 720, 255));
+    window.movesCaption = control(texts::moves(), pixelRect(0, 0, 720, 255));
+    window.timeCaption = control(texts::time(), pixelRect(0, 0, 720, 255));
     window.timeCounter = control("0:00", pixelRect(0, 0, 855, 285));
-    window.leftButton = control("L", pixelRect(0, 0, 375, 375));
-    window.rightButton = control("R", pixelRect(0, 0, 375, 375));
-    window.upButton = control("U", pixelRect(0, 0, 375, 375));
-    window.downButton = control("D", pixelRect(0, 0, 375, 375));
-    window.autoButton = control(ManualText, pixelRect(0, 0, 1095, 375));
+    window.leftButton = control(texts::left(), pixelRect(0, 0, 375, 375));
+    window.rightButton = control(texts::right(), pixelRect(0, 0, 375, 375));
+    window.upButton = control(texts::up(), pixelRect(0, 0, 375, 375));
+    window.downButton = control(texts::down(), pixelRect(0, 0, 375, 375));
+    window.autoButton = control(texts::manualCaption(), pixelRect(0, 0, 1095, 375));
     window.splash = control("", pixelRect(720, 480, 4305, 2775));
     window.splash.visible = true;
-    window.pieceToolTip = SlidingHint;
+    window.pieceToolTip = texts::slidingHint();
     window.splashTimer = {true, 500};
     window.noticeTimer = {false, 500};
     window.clockTimer = {false, 250};

@@ -102,16 +102,6 @@ struct MainMenus {
     MenuItem& size(int side) { return sizes[static_cast<std::size_t>(side - 3)]; }
 };
 
-// Fixed texts of the main window.
-inline const std::string SlidingHint = "Click on Puzzle pieces close to Blank Space";
-inline const std::string SwapHint = "Click on Puzzle pieces to Swap";
-inline const std::string WorkingText = " WORKING!";
-inline const std::string PieceCorrectText = "Piece is Correct!";
-inline const std::string MovesText = "Moves:";
-inline const std::string TimeText = "Time:";
-inline const std::string AutoText = "AUTO";
-inline const std::string ManualText = "MANUAL";
-
 struct MainWindowModel {
     // nullopt until the first board is built: the window keeps its design
     // size.

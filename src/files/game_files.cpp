@@ -2,6 +2,8 @@
 
 #include "files/picture_reader.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 
 namespace mosaic {
@@ -13,9 +15,29 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-void showAlert(GameSession& session, const std::string& text, const std::string& detail) {
-    session.platform().showMessage(
-        {.text = text, .detail = detail, .title = "ALERT", .icon = MessageIcon::Exclamation});
+// A text the player sees, translated; lupdate finds the literal at each call
+// through the QT_TRANSLATE_NOOP3 markers below.
+std::string text(const char* english) {
+    return QCoreApplication::translate("GameFiles", english).toStdString();
+}
+
+// The texts of this file, for lupdate.
+[[maybe_unused]] const char* const textsForTranslation[] = {
+    QT_TRANSLATE_NOOP("GameFiles", "File names are at most 12 characters long, with \".tsq\"."),
+    QT_TRANSLATE_NOOP("GameFiles", "File name"),
+    QT_TRANSLATE_NOOP("GameFiles", "Error reading"),
+    QT_TRANSLATE_NOOP("GameFiles", "This is not a saved game."),
+    QT_TRANSLATE_NOOP("GameFiles", "Save game exists. Overwrite?"),
+    QT_TRANSLATE_NOOP("GameFiles", "Replace"),
+    QT_TRANSLATE_NOOP("GameFiles", "Error saving"),
+    QT_TRANSLATE_NOOP("GameFiles", "ALERT"),
+};
+
+void showAlert(GameSession& session, const std::string& message, const std::string& detail) {
+    session.platform().showMessage({.text = message,
+                                    .detail = detail,
+                                    .title = text("ALERT"),
+                                    .icon = MessageIcon::Exclamation});
 }
 
 // "name: cause", the detail of a failure's message.
@@ -37,9 +59,9 @@ std::optional<std::string> chooseGameFile(GameSession& session, FileDialogKind k
         if (fileNameTooLong(path)) {
             if (!toldAboutLength)
                 session.platform().showMessage(
-                    {.text = "File names are at most 12 characters long, with \".tsq\".",
+                    {.text = text("File names are at most 12 characters long, with \".tsq\"."),
                      .detail = fileNamePart(path),
-                     .title = "File name"});
+                     .title = text("File name")});
             toldAboutLength = true;
             continue;
         }
@@ -67,7 +89,7 @@ bool openGameFile(GameSession& session, const std::string& path) {
     std::string cause;
     const std::optional<std::vector<std::uint8_t>> bytes = readGameFileBytes(path, &cause);
     if (!bytes) {
-        showAlert(session, "Error reading", failureDetail(path, cause));
+        showAlert(session, text("Error reading"), failureDetail(path, cause));
         return false;
     }
     const DecodeResult decoded = decodeSavedGame(*bytes, session.playKind());
@@ -75,8 +97,8 @@ bool openGameFile(GameSession& session, const std::string& path) {
     if (decoded.problem == GameFileProblem::SizeOutOfRange)
         return false;
     if (decoded.problem == GameFileProblem::Corrupt) {
-        showAlert(session, "Error reading",
-                  failureDetail(path, "This is not a saved game. " + decoded.fault));
+        showAlert(session, text("Error reading"),
+                  failureDetail(path, text("This is not a saved game.") + " " + decoded.fault));
         return false;
     }
     const SavedGame& saved = decoded.game;
@@ -92,8 +114,8 @@ bool writeGameFile(GameSession& session, const std::string& path) {
     // The old file is replaced only once the new one is safely written.
     if (fileExists(path)) {
         const MessageAnswer answer =
-            session.platform().showMessage({.text = "Save game exists. Overwrite?",
-                                            .title = "Replace",
+            session.platform().showMessage({.text = text("Save game exists. Overwrite?"),
+                                            .title = text("Replace"),
                                             .icon = MessageIcon::Question,
                                             .buttons = MessageButtons::YesNo,
                                             .defaultButton = MessageAnswer::No});
@@ -102,7 +124,7 @@ bool writeGameFile(GameSession& session, const std::string& path) {
     }
     std::string cause;
     if (!writeFileAtomically(path, encodeSavedGame(savedGameOf(session)), &cause)) {
-        showAlert(session, "Error saving", failureDetail(path, cause));
+        showAlert(session, text("Error saving"), failureDetail(path, cause));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "files/saved_game.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <array>
@@ -45,11 +46,15 @@ DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind curre
     const int columns = byteAt(0);
     const int rows = byteAt(1);
     if (columns < 1 || columns > MaxGridSide || rows < 1 || rows > MaxGridSide)
-        return {GameFileProblem::SizeOutOfRange, {}, "The grid is not 1..10 by 1..10."};
+        return {GameFileProblem::SizeOutOfRange, {},
+                QCoreApplication::translate("SavedGame", "The grid is not 1..10 by 1..10.")
+                    .toStdString()};
 
     const int movesHigh = byteAt(2);
     if (movesHigh > MaxMoveCount / 256)
-        return {GameFileProblem::Corrupt, {}, "The move count is over 32767."};
+        return {GameFileProblem::Corrupt, {},
+                QCoreApplication::translate("SavedGame", "The move count is over 32767.")
+                    .toStdString()};
 
     SavedGame game;
     game.moveCount = movesHigh * 256 + byteAt(3);
@@ -68,19 +73,25 @@ DecodeResult decodeSavedGame(std::span<const std::uint8_t> bytes, PlayKind curre
                 : modeByte == '1' ? PlayKind::Sliding
                                   : currentPlay;
 
-    const std::string grid = std::to_string(columns) + " x " + std::to_string(rows);
     if (bytes.size() < HeaderBytes + cellCount)
-        return {GameFileProblem::Corrupt,
-                {},
-                "The file ends before the last cell of its " + grid + " grid."};
+        return {GameFileProblem::Corrupt, {},
+                QCoreApplication::translate("SavedGame",
+                                            "The file ends before the last cell of its %1 x %2 grid.")
+                    .arg(columns)
+                    .arg(rows)
+                    .toStdString()};
     if (!cellsHoldFullLabelSet(cellBytes, game.play)) {
-        const std::string pieces =
+        const QString fault =
             game.play == PlayKind::Sliding
-                ? "pieces 1 to " + std::to_string(cellCount - 1) + " and one empty cell"
-                : "pieces 1 to " + std::to_string(cellCount);
-        return {GameFileProblem::Corrupt,
-                {},
-                "The cells of its " + grid + " grid do not hold the " + pieces + " once each."};
+                ? QCoreApplication::translate("SavedGame",
+                                              "The cells of its %1 x %2 grid do not hold the pieces "
+                                              "1 to %3 and one empty cell once each.")
+                : QCoreApplication::translate(
+                      "SavedGame",
+                      "The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.");
+        const int pieces = game.play == PlayKind::Sliding ? int(cellCount) - 1 : int(cellCount);
+        return {GameFileProblem::Corrupt, {},
+                fault.arg(columns).arg(rows).arg(pieces).toStdString()};
     }
 
     game.board = Board({columns, rows});
@@ -158,7 +169,7 @@ std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& pa
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return fail("It is not a file.");
+        return fail(QCoreApplication::translate("SavedGame", "It is not a file.").toStdString());
     }
     std::vector<std::uint8_t> bytes(GameFileReadLimit);
     std::size_t filled = 0;

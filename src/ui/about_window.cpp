@@ -23,8 +23,6 @@ void setPlace(QWidget* widget, int left, int top, int width, int height) {
 
 const QString ProgramName = QStringLiteral("Mosaic Rush");
 const QString WebLine = QStringLiteral("github.com/mosaic-rush/mosaic-rush");
-const QString CreditsLine = QStringLiteral("Mosaic Rush developers, 2026");
-const QString ContactPrefix = QStringLiteral("E-Mail: ");
 
 // The contact address, never held as plain text: byte i is XORed with
 // 0xA7 + 29 * i (mod 256).
@@ -86,7 +84,7 @@ AboutWindow::AboutWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("aboutWindow"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(twipsToPixels(4275), twipsToPixels(4830));
 
     nameText_ = new QPlainTextEdit(this);
@@ -114,9 +112,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     logo_->setPixmap(QPixmap(QStringLiteral(":/about-logo.png")));
     setPlace(logo_, 840, 720, 2700, 1740);
 
-    creditsLine_ = newTextLine(this, QStringLiteral("creditsLine"), CreditsLine);
+    creditsLine_ = newTextLine(this, QStringLiteral("creditsLine"), tr("Mosaic Rush developers, 2026"));
     setPlace(creditsLine_, 840, 2520, 2895, 285);
-    contactLine_ = newTextLine(this, QStringLiteral("contactLine"), ContactPrefix);
+    contactLine_ = newTextLine(this, QStringLiteral("contactLine"), tr("E-Mail: "));
     setPlace(contactLine_, 1080, 2760, 2175, 285);
     spareLines_[0] = newTextLine(this, QStringLiteral("spareLine1"), QString());
     setPlace(spareLines_[0], 1680, 3120, 915, 285);
@@ -127,7 +125,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     for (QLineEdit* empty : spareLines_)
         empty->setFocusPolicy(Qt::NoFocus);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     QFont buttonFont = okButton_->font();
     buttonFont.setPointSizeF(9.75);
@@ -144,7 +142,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 void AboutWindow::finishTexts() {
     // Complete the contact line, unless it already is.
     const QString address = contactAddress();
-    if (contactLine_->text() != ContactPrefix + address)
+    if (contactLine_->text() != tr("E-Mail: ") + address)
         contactLine_->setText(contactLine_->text() + address);
 
     for (QLineEdit* line : {creditsLine_, contactLine_})

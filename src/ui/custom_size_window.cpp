@@ -34,14 +34,14 @@ CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWi
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("customSizeWindow"));
-    setWindowTitle(QStringLiteral("Custom"));
+    setWindowTitle(tr("Custom"));
     setFixedSize(twipsToPixels(3810), twipsToPixels(1305));
 
     columnsList_ = new QComboBox(this);
     columnsList_->setObjectName(QStringLiteral("columnsList"));
     setListPlace(columnsList_, 720, 360, 855);
 
-    timesLabel_ = new QLabel(QStringLiteral("X"), this);
+    timesLabel_ = new QLabel(tr("X", "columns X rows"), this);
     timesLabel_->setObjectName(QStringLiteral("timesLabel"));
     timesLabel_->setAlignment(Qt::AlignCenter);
     setPlace(timesLabel_, 1800, 360, 255, 375);
@@ -50,7 +50,7 @@ CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWi
     rowsList_->setObjectName(QStringLiteral("rowsList"));
     setListPlace(rowsList_, 2280, 360, 855);
 
-    goButton_ = new QPushButton(QStringLiteral("GO"), this);
+    goButton_ = new QPushButton(tr("GO"), this);
     goButton_->setObjectName(QStringLiteral("goButton"));
     QFont buttonFont = goButton_->font();
     buttonFont.setPointSizeF(9.75);

@@ -22,7 +22,7 @@ PictureViewer::PictureViewer(const GameSession& session, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("pictureViewer"));
     // The caption names the default picture's size, whatever picture is shown.
-    setWindowTitle(QStringLiteral("Viewing Image (287 x 185)"));
+    setWindowTitle(tr("Viewing Image (287 x 185)"));
     const QSize client(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     setFixedSize(client);
 

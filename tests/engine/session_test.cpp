@@ -206,7 +206,7 @@ TEST(Session, SwapPlayTradesTwoMisplacedPieces) {
     t.session.openSavedGame(boardOf("2 1 3/4 5 6/7 9 8"), 0, GoalOrder::RowsAscending,
                             PlayKind::Swap);
     const MainWindowModel& w = t.session.window();
-    EXPECT_EQ(w.pieceToolTip, SwapHint);
+    EXPECT_EQ(w.pieceToolTip, "Click on Puzzle pieces to Swap");
     // A piece in its place says so, for three ticks of the notice timer.
     t.session.clickPiece(5);
     EXPECT_TRUE(w.pieceCorrectNotice.visible && w.noticeTimer.running);
@@ -258,14 +258,14 @@ TEST(Session, AutoPlaySolvesInFrontOfThePlayerAndCanBeStopped) {
         t.session.chooseSize(3);
         const MainWindowModel& w = t.session.window();
         t.session.toggleAutoPlay();
-        EXPECT_EQ(w.autoButton.caption, ManualText);
+        EXPECT_EQ(w.autoButton.caption, "MANUAL");
         EXPECT_TRUE(w.autoPlayTimer.running);
         EXPECT_EQ(w.autoPlayTimer.intervalMs, intervals[speed]);
         EXPECT_FALSE(w.leftButton.enabled || w.menus.saveGame.enabled || w.menus.loadGame.enabled ||
                      w.menus.sizes[0].enabled || w.menus.rowsDescending.enabled);
         if (speed == 1) {  // MANUAL gives the board back
             t.session.toggleAutoPlay();
-            EXPECT_EQ(w.autoButton.caption, AutoText);
+            EXPECT_EQ(w.autoButton.caption, "AUTO");
             EXPECT_TRUE(w.leftButton.enabled && w.menus.saveGame.enabled &&
                         w.menus.sizes[0].enabled);
             continue;
@@ -292,7 +292,7 @@ TEST(Session, AutoPlayGivesBackABoardItCannotSolve) {
         ++ticks;
     }
     EXPECT_LT(ticks, 1000);
-    EXPECT_EQ(t.session.window().autoButton.caption, AutoText);
+    EXPECT_EQ(t.session.window().autoButton.caption, "AUTO");
     EXPECT_TRUE(t.session.playOpen());
     EXPECT_TRUE(t.platform.messages.empty());
 }

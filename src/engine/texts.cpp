@@ -1,0 +1,89 @@
+#include "engine/texts.h"
+
+#include <QCoreApplication>
+
+namespace mosaic::texts {
+
+namespace {
+
+std::string translated(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+// Each text is written out in a QCoreApplication::translate call, where
+// lupdate finds it.
+std::string slidingHint() {
+    return translated(QCoreApplication::translate("GameSession",
+                                                  "Click on Puzzle pieces close to Blank Space"));
+}
+std::string swapHint() {
+    return translated(QCoreApplication::translate("GameSession", "Click on Puzzle pieces to Swap"));
+}
+std::string working() {
+    return translated(QCoreApplication::translate("GameSession", " WORKING!"));
+}
+std::string pieceCorrect() {
+    return translated(QCoreApplication::translate("GameSession", "Piece is Correct!"));
+}
+std::string moves() {
+    return translated(QCoreApplication::translate("GameSession", "Moves:"));
+}
+std::string time() {
+    return translated(QCoreApplication::translate("GameSession", "Time:"));
+}
+std::string autoCaption() {
+    return translated(QCoreApplication::translate("GameSession", "AUTO"));
+}
+std::string manualCaption() {
+    return translated(QCoreApplication::translate("GameSession", "MANUAL"));
+}
+std::string left() {
+    return translated(QCoreApplication::translate("GameSession", "L", "the Left button"));
+}
+std::string right() {
+    return translated(QCoreApplication::translate("GameSession", "R", "the Right button"));
+}
+std::string up() {
+    return translated(QCoreApplication::translate("GameSession", "U", "the Up button"));
+}
+std::string down() {
+    return translated(QCoreApplication::translate("GameSession", "D", "the Down button"));
+}
+std::string gridSize(int columns, int rows) {
+    return translated(
+        QCoreApplication::translate("GameSession", "%1 X %2", "columns X rows").arg(columns).arg(rows));
+}
+std::string completed() {
+    return translated(QCoreApplication::translate("GameSession", "Completed"));
+}
+std::string congratulations() {
+    return translated(QCoreApplication::translate("GameSession", "Congratulations"));
+}
+std::string autoPlayTitle() {
+    return translated(QCoreApplication::translate("GameSession", "Auto Play"));
+}
+std::string movesMade(int moves) {
+    return translated(QCoreApplication::translate("GameSession", "Moves: %1").arg(moves));
+}
+std::string timeTaken(const std::string& time) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Time: %1").arg(QString::fromStdString(time)));
+}
+// One and many apart, so that the English reads right with no translation
+// loaded.
+std::string shortestMoves(int moves) {
+    return translated(
+        (moves == 1 ? QCoreApplication::translate("GameSession", "Shortest possible: %1 move")
+                    : QCoreApplication::translate("GameSession", "Shortest possible: %1 moves"))
+            .arg(moves));
+}
+std::string shortestSwaps(int swaps) {
+    return translated(
+        (swaps == 1 ? QCoreApplication::translate("GameSession", "Shortest possible: %1 swap")
+                    : QCoreApplication::translate("GameSession", "Shortest possible: %1 swaps"))
+            .arg(swaps));
+}
+
+}  // namespace mosaic::texts

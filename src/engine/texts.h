@@ -1,0 +1,29 @@
+#pragma once
+
+// The texts a player sees, written in English and translated through Qt's
+// translations (context "GameSession"); without a translation the English
+// stands as it is.
+
+#include <string>
+
+namespace mosaic::texts {
+
+std::string slidingHint();       // "Click on Puzzle pieces close to Blank Space"
+std::string swapHint();          // "Click on Puzzle pieces to Swap"
+std::string working();           // " WORKING!"
+std::string pieceCorrect();      // "Piece is Correct!"
+std::string moves();             // "Moves:"
+std::string time();              // "Time:"
+std::string autoCaption();       // "AUTO"
+std::string manualCaption();     // "MANUAL"
+std::string left(), right(), up(), down();  // "L", "R", "U", "D"
+std::string gridSize(int columns, int rows);  // "4 X 3"
+std::string completed();         // "Completed"
+std::string congratulations();   // "Congratulations"
+std::string autoPlayTitle();     // "Auto Play"
+std::string movesMade(int moves);       // "Moves: 12"
+std::string timeTaken(const std::string& time);  // "Time: 1:05"
+std::string shortestMoves(int moves);   // "Shortest possible: 7 moves"
+std::string shortestSwaps(int swaps);   // "Shortest possible: 3 swaps"
+
+}  // namespace mosaic::texts
