@@ -107,12 +107,43 @@ void GameSession::dealOrRecut(bool keepArrangement) {
 
 void GameSession::cutPieces() {
     pieces_ = {};
-    const Size size = piecePictureSize(magnification_);
+    // At the screen's own pixels, so that a high-density screen shows them sharp.
+    const Size logical = piecePictureSize(magnification_);
+    const Size size{static_cast<int>(logical.width * devicePixelRatio_ + 0.5),
+                    static_cast<int>(logical.height * devicePixelRatio_ + 0.5)};
     for (int row = 1; row <= board_.rows(); ++row)
         for (int column = 1; column <= board_.columns(); ++column)
-            if (const int label = board_.label({column, row}); label != Board::EmptyCell)
-                pieces_[static_cast<std::size_t>(label)] =
-                    cutPiece(sourcePicture_, board_.size(), label, size);
+            if (const int label = board_.label({column, row}); label != Board::EmptyCell) {
+                QImage piece = cutPiece(sourcePicture_, board_.size(), label, size);
+                piece.setDevicePixelRatio(devicePixelRatio_);
+                pieces_[static_cast<std::size_t>(label)] = piece;
+            }
+}
+
+void GameSession::setDevicePixelRatio(double ratio) {
+    if (ratio <= 0 || ratio == devicePixelRatio_)
+        return;
+    devicePixelRatio_ = ratio;
+    if (gameDealt_)
+        cutPieces();
+}
+
+void GameSession::moveCursor(Direction way) {
+    if (play_ != PlayKind::Swap || !playOpen())
+        return;
+    const Cell from = window_.cursor.value_or(Cell{1, 1});
+    const Cell to = neighbour(from, way);
+    window_.cursor = board_.contains(to) ? to : from;
+}
+
+void GameSession::pressCursor() {
+    if (play_ != PlayKind::Swap || !playOpen())
+        return;
+    if (!window_.cursor) {
+        window_.cursor = Cell{1, 1};
+        return;
+    }
+    clickPiece(board_.label(*window_.cursor));
 }
 
 void GameSession::buildBoard(bool keepArrangement) {
@@ -377,6 +408,7 @@ void GameSession::clickPiece(int label) {
     const Cell cell = *found;
     if (play_ == PlayKind::Swap) {
         pickForSwap(cell);
+        refreshMoveMenu();
         return;
     }
     // A piece in the empty cell's row or column: the piece next to the empty
@@ -479,6 +511,8 @@ void GameSession::show(const BoardMove& move, bool backward) {
 
 void GameSession::play(BoardMove move) {
     show(move, false);
+    const int moved = board_.label(move.first);
+    window_.lastMove = texts::pieceMoved(moved, move.second);
     if (move.kind == BoardMove::Kind::Slide)
         board_.slide(move.first, move.second);
     else
@@ -766,6 +800,9 @@ void GameSession::playPlannedMove() {
 }
 
 void GameSession::refreshMoveMenu() {
+    window_.picked = swapPick_;
+    if (play_ != PlayKind::Swap || !playOpen())
+        window_.cursor.reset();
     MainMenus& menus = window_.menus;
     // While auto play runs, and once play is closed, the Move menu rests.
     const bool open = manual_ && playOpen();

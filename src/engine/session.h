@@ -111,6 +111,15 @@ public:
 
     void setNumbersShown(bool shown);
 
+    // Swap play by keyboard: the arrow keys move a cursor over the board,
+    // and pressing it picks or swaps the piece under it.
+    void moveCursor(Direction way);
+    void pressCursor();
+
+    // The screen's pixels per logical pixel: pieces are cut at the screen's
+    // own resolution.
+    void setDevicePixelRatio(double ratio);
+
     Platform& platform() { return platform_; }
 
 private:
@@ -171,6 +180,7 @@ private:
     std::optional<Cell> swapPick_;  // the first piece picked in swap play
     int splashTicks_ = 0;
     int noticeTicks_ = 0;
+    double devicePixelRatio_ = 1.0;
 
     QImage defaultPicture_;
     QImage splashPicture_;

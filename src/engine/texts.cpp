@@ -86,4 +86,11 @@ std::string shortestSwaps(int swaps) {
             .arg(swaps));
 }
 
+std::string pieceMoved(int label, Cell to) {
+    return translated(QCoreApplication::translate("GameSession", "Piece %1 moved to row %2, column %3")
+                          .arg(label)
+                          .arg(to.row)
+                          .arg(to.column));
+}
+
 }  // namespace mosaic::texts

@@ -4,6 +4,8 @@
 // translations (context "GameSession"); without a translation the English
 // stands as it is.
 
+#include "engine/board.h"
+
 #include <string>
 
 namespace mosaic::texts {
@@ -25,5 +27,6 @@ std::string movesMade(int moves);       // "Moves: 12"
 std::string timeTaken(const std::string& time);  // "Time: 1:05"
 std::string shortestMoves(int moves);   // "Shortest possible: 7 moves"
 std::string shortestSwaps(int swaps);   // "Shortest possible: 3 swaps"
+std::string pieceMoved(int label, Cell to);  // "Piece 7 moved to row 2, column 3"
 
 }  // namespace mosaic::texts

@@ -120,6 +120,13 @@ struct MainWindowModel {
 
     bool boardShown = false;
     bool numbersShown = false;  // each piece's label in a corner
+    // Swap play by keyboard: the cell the arrow keys have reached, and the
+    // piece picked first.
+    std::optional<Cell> cursor;
+    std::optional<Cell> picked;
+    // What the last move did, for screen readers: "Piece 7 moved to row 2,
+    // column 3".
+    std::string lastMove;
     std::string pieceToolTip;
 
     Timer splashTimer, autoPlayTimer, noticeTimer;

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <array>
 #include <cstddef>
@@ -85,6 +86,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(tr("About"));
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setFixedSize(twipsToPixels(4275), twipsToPixels(4830));
 
     nameText_ = new QPlainTextEdit(this);

@@ -1,6 +1,7 @@
 #include "ui/board_view.h"
 
 #include "engine/session.h"
+#include "ui/board_accessible.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -25,6 +26,7 @@ QRect toQRect(const Rect& rect) {
 BoardView::BoardView(const GameSession& session, QWidget* parent)
     : QWidget(parent), session_(session) {
     setObjectName(QStringLiteral("boardView"));
+    BoardAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -46,6 +48,10 @@ QRect BoardView::pieceRect(int label) const {
     if (!std::binary_search(labels.begin(), labels.end(), label))
         return {};
     return toQRect(session_.piecePlace(label));
+}
+
+QRect BoardView::cellRect(Cell cell) const {
+    return toQRect(pieceBox(cell, session_.magnification()));
 }
 
 int BoardView::pieceAt(QPoint point) const {
@@ -83,6 +89,16 @@ void BoardView::paintEvent(QPaintEvent*) {
         if (session_.window().numbersShown)
             paintNumber(painter, inside, label);
     }
+    // Swap play by keyboard: the picked piece and the cursor.
+    const MainWindowModel& window = session_.window();
+    const int line = 2 * session_.magnification();
+    for (const auto& [cell, colour] : {std::pair{window.picked, QColor(255, 140, 0)},
+                                       std::pair{window.cursor, QColor(255, 255, 64)}})
+        if (cell) {
+            painter.setPen(QPen(colour, line));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(cellRect(*cell).adjusted(line / 2, line / 2, -line / 2, -line / 2));
+        }
 }
 
 void BoardView::paintNumber(QPainter& painter, const QRect& piece, int label) const {

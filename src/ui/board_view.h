@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "engine/board.h"
+
 namespace mosaic {
 
 class GameSession;
@@ -20,6 +22,10 @@ public:
     QRect pieceRect(int label) const;
     // The topmost piece at a point, or 0 when there is none.
     int pieceAt(QPoint point) const;
+    // A cell of the board, frame included.
+    QRect cellRect(Cell cell) const;
+
+    const GameSession& session() const { return session_; }
 
 signals:
     void pieceClicked(int label);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -35,6 +36,7 @@ CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWi
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("customSizeWindow"));
     setWindowTitle(tr("Custom"));
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setFixedSize(twipsToPixels(3810), twipsToPixels(1305));
 
     columnsList_ = new QComboBox(this);

@@ -8,6 +8,7 @@
 #include "ui/custom_size_window.h"
 #include "ui/picture_viewer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -237,6 +238,19 @@ void MainWindow::createControls() {
     autoButton_ = makeButton(client_, "autoButton");
     connect(autoButton_, &QPushButton::clicked, this,
             [this] { handle([this] { session_.toggleAutoPlay(); }); });
+    // The keyboard reaches AUTO / MANUAL by a key of its own.
+    autoButton_->setShortcut(QKeySequence(Qt::Key_A));
+    autoButton_->setToolTip(tr("Switch the automatic player on or off (A)"));
+
+    // Names for screen readers.
+    const std::pair<QWidget*, QString> readerNames[] = {
+        {leftButton_, tr("Slide left")},      {rightButton_, tr("Slide right")},
+        {upButton_, tr("Slide up")},          {downButton_, tr("Slide down")},
+        {autoButton_, tr("Automatic player")}, {moveCounter_, tr("Moves")},
+        {timeCounter_, tr("Time")},           {sizeCaption_, tr("Grid size")},
+        {pieceCorrectNotice_, tr("Notice")},  {workingNotice_, tr("Solver")}};
+    for (const auto& [widget, name] : readerNames)
+        widget->setAccessibleName(name);
 
     // The notices lie above the board.
     pieceCorrectNotice_->raise();
@@ -420,6 +434,19 @@ void MainWindow::showSession() {
     showTimer(autoPlayTimer_, model.autoPlayTimer);
     showTimer(noticeTimer_, model.noticeTimer);
     showTimer(clockTimer_, model.clockTimer);
+
+    // Pieces are cut at the screen's own pixels.
+    session_.setDevicePixelRatio(devicePixelRatioF());
+
+    // A screen reader hears of each move.
+    const QString lastMove = QString::fromStdString(model.lastMove);
+    if (boardView_->accessibleDescription() != lastMove) {
+        boardView_->setAccessibleDescription(lastMove);
+        QAccessibleEvent changed(boardView_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent alert(boardView_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 MessageAnswer MainWindow::showMessage(const Message& message) {
@@ -599,16 +626,29 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // The arrow keys stand for the "L", "R", "U" and "D" buttons.
+    // In sliding play the arrow keys stand for the "L", "R", "U" and "D"
+    // buttons; in swap play they move the cursor, and Space or Enter picks
+    // or swaps the piece under it.
     std::optional<Direction> way;
     switch (event->key()) {
     case Qt::Key_Left: way = Direction::Left; break;
     case Qt::Key_Right: way = Direction::Right; break;
     case Qt::Key_Up: way = Direction::Up; break;
     case Qt::Key_Down: way = Direction::Down; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        handle([this] { session_.pressCursor(); });
+        event->accept();
+        return;
     default: QMainWindow::keyPressEvent(event); return;
     }
-    handle([this, way] { session_.slidePiece(*way); });
+    handle([this, way] {
+        if (session_.playKind() == PlayKind::Swap)
+            session_.moveCursor(*way);
+        else
+            session_.slidePiece(*way);
+    });
     event->accept();
 }
 
