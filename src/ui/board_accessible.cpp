@@ -10,10 +10,6 @@ namespace mosaic {
 
 namespace {
 
-QString translated(const char* english) {
-    return QCoreApplication::translate("BoardAccessible", english);
-}
-
 // One cell of the board, by its index in reading order.
 class CellAccessible : public QAccessibleInterface {
 public:
@@ -43,11 +39,13 @@ public:
         const GameSession& session = view_->session();
         const int label = session.board().label(cell());
         if (t == QAccessible::Name)
-            return label == Board::EmptyCell ? translated("Empty cell")
-                                              : translated("Piece %1").arg(label);
+            return label == Board::EmptyCell
+                       ? QCoreApplication::translate("BoardAccessible", "Empty cell")
+                       : QCoreApplication::translate("BoardAccessible", "Piece %1").arg(label);
         if (t == QAccessible::Description && label != Board::EmptyCell) {
             const Cell home = session.goal().find(label).value_or(Cell{});
-            return translated("row %1, column %2; belongs at row %3, column %4")
+            return QCoreApplication::translate("BoardAccessible",
+                                               "row %1, column %2; belongs at row %3, column %4")
                 .arg(cell().row)
                 .arg(cell().column)
                 .arg(home.row)
@@ -88,7 +86,8 @@ private:
 }  // namespace
 
 BoardAccessible::BoardAccessible(BoardView* view)
-    : QAccessibleWidget(view, QAccessible::Table, translated("Board")) {}
+    : QAccessibleWidget(view, QAccessible::Table,
+                        QCoreApplication::translate("BoardAccessible", "Board")) {}
 
 BoardAccessible::~BoardAccessible() {
     for (const QAccessible::Id id : cells_)
