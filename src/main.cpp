@@ -10,6 +10,13 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(mosaic::DesktopFileName);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
 
+    // The language follows the system's.
+    QTranslator gameTranslation, qtTranslation;
+    if (mosaic::loadTranslations(gameTranslation, qtTranslation, QLocale()))
+        QApplication::installTranslator(&gameTranslation);
+    if (!qtTranslation.isEmpty())
+        QApplication::installTranslator(&qtTranslation);
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A picture sliding puzzle."));
     parser.addHelpOption();

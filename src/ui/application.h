@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QTranslator>
 
 namespace mosaic {
 
@@ -11,6 +14,16 @@ namespace mosaic {
 // StartupWMClass is that name too.
 inline const QString ApplicationName = QStringLiteral("Mosaic Rush");
 inline const QString DesktopFileName = QStringLiteral("io.github.mosaic_rush.MosaicRush");
+
+// Loads the game's own translation for a locale (built into the program),
+// and Qt's for its standard dialogs where the system has it. False where the
+// game has none: the English texts stand.
+inline bool loadTranslations(QTranslator& game, QTranslator& qt, const QLocale& locale) {
+    (void)qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return game.load(locale, QStringLiteral("mosaic-rush"), QStringLiteral("_"),
+                     QStringLiteral(":/i18n"));
+}
 
 // What the game remembers between runs, in the user's configuration folder.
 inline QSettings gameSettings() {

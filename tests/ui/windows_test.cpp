@@ -6,6 +6,7 @@
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -397,6 +398,69 @@ private slots:
         QVERIFY(seen.detail.contains(QStringLiteral("New best!")));
         QFile::remove(path + ".bad");
         QVERIFY(QFile::remove(path));
+    }
+
+    void screenReadersHearThePiecesAndEachMove() {
+        session().openSavedGame(testing::boardOf("1 2 3/4 5 6/7 0 8"), 0,
+                                GoalOrder::RowsAscending, PlayKind::Sliding);
+        window->showSession();
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window->boardView());
+        QVERIFY(board);
+        QCOMPARE(board->childCount(), 9);
+        QCOMPARE(board->child(0)->text(QAccessible::Name), QStringLiteral("Piece 1"));
+        QCOMPARE(board->child(7)->text(QAccessible::Name), QStringLiteral("Empty cell"));
+        QCOMPARE(board->child(8)->text(QAccessible::Description),
+                 QStringLiteral("row 3, column 3; belongs at row 3, column 2"));
+        for (const char* name : {"leftButton", "autoButton", "moveCounter", "sizeCaption"})
+            QVERIFY2(!QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))
+                          ->text(QAccessible::Name)
+                          .isEmpty(),
+                     name);
+        SeenMessage seen;
+        answerMessage(seen);
+        QTest::keyClick(window.get(), Qt::Key_Left);
+        QCOMPARE(window->boardView()->accessibleDescription(),
+                 QStringLiteral("Piece 8 moved to row 3, column 2"));
+        QTRY_COMPARE(seen.count, 1);
+    }
+
+    void swapPlayByKeyboardAlone() {
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);  // the Type menu
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);  // Empty Space
+        QCOMPARE(session().playKind(), PlayKind::Swap);
+        session().openSavedGame(testing::boardOf("2 1 3/4 5 6/7 8 9"), 0,
+                                GoalOrder::RowsAscending, PlayKind::Swap);
+        window->showSession();
+        QTest::keyClick(window.get(), Qt::Key_Space);  // the cursor appears on the first cell
+        QCOMPARE(session().window().cursor, (Cell{1, 1}));
+        QTest::keyClick(window.get(), Qt::Key_Space);  // picks piece 2
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        SeenMessage seen;
+        answerMessage(seen);
+        QTest::keyClick(window.get(), Qt::Key_Return);  // and swaps it with 1
+        QCOMPARE(session().board(), session().goal());
+        QTRY_COMPARE(seen.count, 1);
+    }
+
+    void piecesAreSharpAtTheScreensPixelRatio() {
+        if (window->devicePixelRatioF() != 2)
+            QSKIP("run with QT_SCALE_FACTOR=2");
+        trigger("size3Action");
+        const QImage shown = window->boardView()->grab().toImage();
+        QCOMPARE(shown.devicePixelRatio(), 2.0);
+        const QImage picture = testing::defaultPicture();
+        for (int label = 1; label <= 8; ++label) {
+            // The picture inside the box, in device pixels, from the source
+            // picture itself and not from a piece cut at half the pixels.
+            const QRect box = window->boardView()->pieceRect(label);
+            const QRect inside(box.left() * 2 + 2, box.top() * 2 + 2, 46, 46);
+            const QImage expected = picture.copy((label - 1) % 3 * 95, (label - 1) / 3 * 61, 95, 61)
+                                        .scaled(46, 46, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QImage piece = shown.copy(inside).convertToFormat(QImage::Format_RGB32);
+            piece.setDevicePixelRatio(1);
+            QCOMPARE(piece, expected.convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void theDesktopEntryNamesTheWindowAndOpensSavedGames() {
