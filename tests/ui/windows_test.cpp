@@ -3,6 +3,9 @@
 
 #include "engine/test_session.h"
 #include "ui/application.h"
+
+#include <QSet>
+#include <QTranslator>
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 
@@ -461,6 +464,45 @@ private slots:
             piece.setDevicePixelRatio(1);
             QCOMPARE(piece, expected.convertToFormat(QImage::Format_RGB32));
         }
+    }
+
+    void everyLanguageHasDistinctAccessKeysInEachMenu() {
+        window.reset();
+        for (const char* language : {"de", "fr", "es", "it", "pt", "nl"}) {
+            QTranslator game, qt;
+            QVERIFY2(loadTranslations(game, qt, QLocale(QString::fromLatin1(language))), language);
+            QApplication::installTranslator(&game);
+            MainWindow translated;
+            QList<QWidget*> menus = {translated.menuBar()};
+            for (QMenu* menu : translated.findChildren<QMenu*>())
+                menus.append(menu);
+            for (QWidget* menu : menus) {
+                QSet<QChar> keys;
+                for (QAction* action : menu->actions()) {
+                    const qsizetype amp = action->text().indexOf('&');
+                    if (amp < 0 || amp + 1 >= action->text().size())
+                        continue;
+                    const QChar key = action->text().at(amp + 1).toLower();
+                    QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1: %2 in %3").arg(
+                                                      language, action->text(), menu->objectName())));
+                    keys.insert(key);
+                }
+            }
+            QApplication::removeTranslator(&game);
+        }
+    }
+
+    void numbersOnPiecesAreDrawnAndRemembered() {
+        trigger("size4Action");
+        QVERIFY(!window->findChild<QAction*>("showNumbersAction")->isChecked());
+        const QImage plain = window->boardView()->grab().toImage();
+        trigger("showNumbersAction");
+        const QImage numbered = window->boardView()->grab().toImage();
+        const QRect corner = window->boardView()->pieceRect(1).adjusted(1, 1, -12, -12);
+        QVERIFY(plain.copy(corner) != numbered.copy(corner));
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->findChild<QAction*>("showNumbersAction")->isChecked());
+        trigger("showNumbersAction");
     }
 
     void theDesktopEntryNamesTheWindowAndOpensSavedGames() {
