@@ -1,4 +1,505 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush developers, 2026</source>
+        <translation>Entwickler von Mosaic Rush, 2026</translation>
+    </message>
+    <message>
+        <source>E-Mail: </source>
+        <translation>E-Mail: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Empty cell</source>
+        <translation>Leeres Feld</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Teil %1</translation>
+    </message>
+    <message>
+        <source>row %1, column %2; belongs at row %3, column %4</source>
+        <translation>Zeile %1, Spalte %2; gehört in Zeile %3, Spalte %4</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSizeWindow</name>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <comment>columns X rows</comment>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>LOS</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
+        <translation>Dateinamen sind höchstens 12 Zeichen lang, einschließlich &quot;.tsq&quot;.</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Error reading</source>
+        <translation>Fehler beim Lesen</translation>
+    </message>
+    <message>
+        <source>This is not a saved game.</source>
+        <translation>Dies ist kein gespeichertes Spiel.</translation>
+    </message>
+    <message>
+        <source>Save game exists. Overwrite?</source>
+        <translation>Spielstand existiert bereits. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Error saving</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ACHTUNG</translation>
+    </message>
+</context>
+<context>
+    <name>GameSession</name>
+    <message>
+        <source>Click on Puzzle pieces close to Blank Space</source>
+        <translation>Klicke auf Teile neben dem leeren Feld</translation>
+    </message>
+    <message>
+        <source>Click on Puzzle pieces to Swap</source>
+        <translation>Klicke auf Teile, um sie zu tauschen</translation>
+    </message>
+    <message>
+        <source> WORKING!</source>
+        <translation> RECHNET!</translation>
+    </message>
+    <message>
+        <source>Piece is Correct!</source>
+        <translation>Teil ist richtig!</translation>
+    </message>
+    <message>
+        <source>Moves:</source>
+        <translation>Züge:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>MANUAL</source>
+        <translation>MANUELL</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>the Left button</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the Right button</comment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <comment>the Up button</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>the Down button</comment>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>%1 X %2</source>
+        <comment>columns X rows</comment>
+        <translation>%1 X %2</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Herzlichen Glückwunsch</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Automatisches Spiel</translation>
+    </message>
+    <message>
+        <source>Moves: %1</source>
+        <translation>Züge: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 move</source>
+        <translation>Kürzestmöglich: %1 Zug</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 moves</source>
+        <translation>Kürzestmöglich: %1 Züge</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 swap</source>
+        <translation>Kürzestmöglich: %1 Vertauschung</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 swaps</source>
+        <translation>Kürzestmöglich: %1 Vertauschungen</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3</source>
+        <translation>Teil %1 nach Zeile %2, Spalte %3 verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The grid is not 1..10 by 1..10.</source>
+        <translation>Das Raster ist nicht 1..10 mal 1..10.</translation>
+    </message>
+    <message>
+        <source>The move count is over 32767.</source>
+        <translation>Die Zahl der Züge ist größer als 32767.</translation>
+    </message>
+    <message>
+        <source>The file ends before the last cell of its %1 x %2 grid.</source>
+        <translation>Die Datei endet vor dem letzten Feld ihres %1 x %2-Rasters.</translation>
+    </message>
+    <message>
+        <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
+        <translation>Die Felder seines %1 x %2-Rasters enthalten nicht genau einmal die Teile 1 bis %3 und ein leeres Feld.</translation>
+    </message>
+    <message>
+        <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
+        <translation>Die Felder seines %1 x %2-Rasters enthalten nicht genau einmal die Teile 1 bis %3.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>mosaic::BestResultsWindow</name>
+    <message>
+        <source>Rows ascending</source>
+        <translation>Zeilen aufsteigend</translation>
+    </message>
+    <message>
+        <source>Rows descending</source>
+        <translation>Zeilen absteigend</translation>
+    </message>
+    <message>
+        <source>Columns ascending</source>
+        <translation>Spalten aufsteigend</translation>
+    </message>
+    <message>
+        <source>Columns descending</source>
+        <translation>Spalten absteigend</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <translation>Beste Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Raster</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Shortest time</source>
+        <translation>Kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 X %2</source>
+        <translation>%1 X %2</translation>
+    </message>
+    <message>
+        <source>Sliding</source>
+        <translation>Schieben</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Tauschen</translation>
+    </message>
+    <message>
+        <source>Clear all best results? This cannot be undone.</source>
+        <translation>Alle besten Ergebnisse löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ACHTUNG</translation>
+    </message>
+    <message>
+        <source>The best results could not be saved.</source>
+        <translation>Die besten Ergebnisse konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>mosaic::MainWindow</name>
+    <message>
+        <source>The best results could not be read; they start afresh.</source>
+        <translation>Die besten Ergebnisse konnten nicht gelesen werden; sie beginnen von vorn.</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <translation>Beste Ergebnisse</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1.bad</source>
+        <translation>Die alte Datei bleibt als %1.bad erhalten</translation>
+    </message>
+    <message>
+        <source>Switch the automatic player on or off (A)</source>
+        <translation>Automatischen Spieler ein- oder ausschalten (A)</translation>
+    </message>
+    <message>
+        <source>Slide left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <source>Slide right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>Slide up</source>
+        <translation>Nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Slide down</source>
+        <translation>Nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Automatic player</source>
+        <translation>Automatischer Spieler</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Grid size</source>
+        <translation>Rastergröße</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Solver</source>
+        <translation>Löser</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Load Game</source>
+        <translation>Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Import Image</source>
+        <translation>Bild &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Best &amp;Results</source>
+        <translation>Beste &amp;Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>e&amp;Xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Spielart</translation>
+    </message>
+    <message>
+        <source>Empty Space</source>
+        <translation>Leerfeld</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>%1 X %1</source>
+        <translation>%1 X %1</translation>
+    </message>
+    <message>
+        <source>&amp;View Image</source>
+        <translation>&amp;Bild ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Magnify</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>X1</source>
+        <translation>X1</translation>
+    </message>
+    <message>
+        <source>X2</source>
+        <translation>X2</translation>
+    </message>
+    <message>
+        <source>Show &amp;Numbers</source>
+        <translation>&amp;Nummern anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Speed</source>
+        <translation>&amp;Tempo</translation>
+    </message>
+    <message>
+        <source>X 0.5</source>
+        <translation>X 0.5</translation>
+    </message>
+    <message>
+        <source>X 1</source>
+        <translation>X 1</translation>
+    </message>
+    <message>
+        <source>X 2</source>
+        <translation>X 2</translation>
+    </message>
+    <message>
+        <source>X 4</source>
+        <translation>X 4</translation>
+    </message>
+    <message>
+        <source>&amp;Order</source>
+        <translation>&amp;Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Horiz</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vert</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Ascend</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descend</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Step by Step</source>
+        <translation>Schritt für Schritt</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Kürzester Weg</translation>
+    </message>
+    <message>
+        <source>New best!</source>
+        <translation>Neue Bestleistung!</translation>
+    </message>
+    <message>
+        <source>The best results could not be saved: %1</source>
+        <translation>Die besten Ergebnisse konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mosaic::PictureViewer</name>
+    <message>
+        <source>Viewing Image (287 x 185)</source>
+        <translation>Bildansicht (287 x 185)</translation>
+    </message>
+</context>
 </TS>
