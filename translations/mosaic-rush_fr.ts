@@ -1,4 +1,505 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush developers, 2026</source>
+        <translation>Les développeurs de Mosaic Rush, 2026</translation>
+    </message>
+    <message>
+        <source>E-Mail: </source>
+        <translation>E-mail&#xa0;: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Empty cell</source>
+        <translation>Case vide</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Pièce %1</translation>
+    </message>
+    <message>
+        <source>row %1, column %2; belongs at row %3, column %4</source>
+        <translation>ligne %1, colonne %2&#xa0;; sa place&#xa0;: ligne %3, colonne %4</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSizeWindow</name>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <comment>columns X rows</comment>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>GO</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
+        <translation>Les noms de fichier font au plus 12 caractères, &quot;.tsq&quot; compris.</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom de fichier</translation>
+    </message>
+    <message>
+        <source>Error reading</source>
+        <translation>Erreur de lecture</translation>
+    </message>
+    <message>
+        <source>This is not a saved game.</source>
+        <translation>Ceci n&apos;est pas une partie enregistrée.</translation>
+    </message>
+    <message>
+        <source>Save game exists. Overwrite?</source>
+        <translation>La sauvegarde existe déjà. L&apos;écraser&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Error saving</source>
+        <translation>Erreur d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ALERTE</translation>
+    </message>
+</context>
+<context>
+    <name>GameSession</name>
+    <message>
+        <source>Click on Puzzle pieces close to Blank Space</source>
+        <translation>Cliquez sur les pièces voisines de la case vide</translation>
+    </message>
+    <message>
+        <source>Click on Puzzle pieces to Swap</source>
+        <translation>Cliquez sur les pièces pour les échanger</translation>
+    </message>
+    <message>
+        <source> WORKING!</source>
+        <translation> EN COURS&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Piece is Correct!</source>
+        <translation>Bien placée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Moves:</source>
+        <translation>Coups&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>MANUAL</source>
+        <translation>MANUEL</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <comment>the Left button</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>the Right button</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <comment>the Up button</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>the Down button</comment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>%1 X %2</source>
+        <comment>columns X rows</comment>
+        <translation>%1 X %2</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Félicitations</translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation>Jeu automatique</translation>
+    </message>
+    <message>
+        <source>Moves: %1</source>
+        <translation>Coups&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 move</source>
+        <translation>Minimum possible&#xa0;: %1 coup</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 moves</source>
+        <translation>Minimum possible&#xa0;: %1 coups</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 swap</source>
+        <translation>Minimum possible&#xa0;: %1 échange</translation>
+    </message>
+    <message>
+        <source>Shortest possible: %1 swaps</source>
+        <translation>Minimum possible&#xa0;: %1 échanges</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3</source>
+        <translation>Pièce %1 déplacée en ligne %2, colonne %3</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The grid is not 1..10 by 1..10.</source>
+        <translation>La grille n&apos;est pas de 1..10 sur 1..10.</translation>
+    </message>
+    <message>
+        <source>The move count is over 32767.</source>
+        <translation>Le nombre de coups dépasse 32767.</translation>
+    </message>
+    <message>
+        <source>The file ends before the last cell of its %1 x %2 grid.</source>
+        <translation>Le fichier se termine avant la dernière case de sa grille de %1 x %2.</translation>
+    </message>
+    <message>
+        <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
+        <translation>Les cases de sa grille de %1 x %2 ne contiennent pas une fois chacune les pièces 1 à %3 et une case vide.</translation>
+    </message>
+    <message>
+        <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
+        <translation>Les cases de sa grille de %1 x %2 ne contiennent pas une fois chacune les pièces 1 à %3.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n&apos;est pas un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>mosaic::BestResultsWindow</name>
+    <message>
+        <source>Rows ascending</source>
+        <translation>Lignes (croissant)</translation>
+    </message>
+    <message>
+        <source>Rows descending</source>
+        <translation>Lignes (décroissant)</translation>
+    </message>
+    <message>
+        <source>Columns ascending</source>
+        <translation>Colonnes (croissant)</translation>
+    </message>
+    <message>
+        <source>Columns descending</source>
+        <translation>Colonnes (décroissant)</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <translation>Meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminées</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <translation>Moins de coups</translation>
+    </message>
+    <message>
+        <source>Shortest time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 X %2</source>
+        <translation>%1 X %2</translation>
+    </message>
+    <message>
+        <source>Sliding</source>
+        <translation>Glissement</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Échange</translation>
+    </message>
+    <message>
+        <source>Clear all best results? This cannot be undone.</source>
+        <translation>Effacer tous les meilleurs résultats&#xa0;? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ALERTE</translation>
+    </message>
+    <message>
+        <source>The best results could not be saved.</source>
+        <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>mosaic::MainWindow</name>
+    <message>
+        <source>The best results could not be read; they start afresh.</source>
+        <translation>Les meilleurs résultats n&apos;ont pas pu être lus&#xa0;; ils repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>Best Results</source>
+        <translation>Meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1.bad</source>
+        <translation>L&apos;ancien fichier est conservé sous %1.bad</translation>
+    </message>
+    <message>
+        <source>Switch the automatic player on or off (A)</source>
+        <translation>Activer ou désactiver le joueur automatique (A)</translation>
+    </message>
+    <message>
+        <source>Slide left</source>
+        <translation>Glisser à gauche</translation>
+    </message>
+    <message>
+        <source>Slide right</source>
+        <translation>Glisser à droite</translation>
+    </message>
+    <message>
+        <source>Slide up</source>
+        <translation>Glisser vers le haut</translation>
+    </message>
+    <message>
+        <source>Slide down</source>
+        <translation>Glisser vers le bas</translation>
+    </message>
+    <message>
+        <source>Automatic player</source>
+        <translation>Joueur automatique</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Grid size</source>
+        <translation>Taille de la grille</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Solver</source>
+        <translation>Solveur</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Load Game</source>
+        <translation>&amp;Charger une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Import Image</source>
+        <translation>&amp;Importer une image</translation>
+    </message>
+    <message>
+        <source>Best &amp;Results</source>
+        <translation>&amp;Meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>e&amp;Xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Type</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>Empty Space</source>
+        <translation>Case vide</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>%1 X %1</source>
+        <translation>%1 X %1</translation>
+    </message>
+    <message>
+        <source>&amp;View Image</source>
+        <translation>Voir l&apos;&amp;image</translation>
+    </message>
+    <message>
+        <source>&amp;Magnify</source>
+        <translation>&amp;Agrandir</translation>
+    </message>
+    <message>
+        <source>X1</source>
+        <translation>X1</translation>
+    </message>
+    <message>
+        <source>X2</source>
+        <translation>X2</translation>
+    </message>
+    <message>
+        <source>Show &amp;Numbers</source>
+        <translation>Afficher les &amp;numéros</translation>
+    </message>
+    <message>
+        <source>&amp;Speed</source>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>X 0.5</source>
+        <translation>X 0.5</translation>
+    </message>
+    <message>
+        <source>X 1</source>
+        <translation>X 1</translation>
+    </message>
+    <message>
+        <source>X 2</source>
+        <translation>X 2</translation>
+    </message>
+    <message>
+        <source>X 4</source>
+        <translation>X 4</translation>
+    </message>
+    <message>
+        <source>&amp;Order</source>
+        <translation>&amp;Ordre</translation>
+    </message>
+    <message>
+        <source>Horiz</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vert</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Ascend</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Descend</source>
+        <translation>Décroissant</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Coups</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Step by Step</source>
+        <translation>Pas à pas</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Le plus court</translation>
+    </message>
+    <message>
+        <source>New best!</source>
+        <translation>Nouveau record&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The best results could not be saved: %1</source>
+        <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mosaic::PictureViewer</name>
+    <message>
+        <source>Viewing Image (287 x 185)</source>
+        <translation>Affichage de l&apos;image (287 x 185)</translation>
+    </message>
+</context>
 </TS>
