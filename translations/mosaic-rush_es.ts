@@ -5,501 +5,501 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Desarrolladores de Mosaic Rush, 2026</translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Correo: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla vacía</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieza %1</translation>
     </message>
     <message>
         <source>row %1, column %2; belongs at row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2; va en la fila %3, columna %4</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
 </context>
 <context>
     <name>CustomSizeWindow</name>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>X</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>GO</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los nombres de archivo tienen como máximo 12 caracteres, incluido &quot;.tsq&quot;.</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Error reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de lectura</translation>
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto no es una partida guardada.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida guardada ya existe. ¿Sobrescribirla?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Error saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALERTA</translation>
     </message>
 </context>
 <context>
     <name>GameSession</name>
     <message>
         <source>Click on Puzzle pieces close to Blank Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en las piezas junto al espacio vacío</translation>
     </message>
     <message>
         <source>Click on Puzzle pieces to Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en las piezas para intercambiarlas</translation>
     </message>
     <message>
         <source> WORKING!</source>
-        <translation type="unfinished"></translation>
+        <translation> ¡PENSANDO!</translation>
     </message>
     <message>
         <source>Piece is Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Pieza correcta!</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Movs.:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo:</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>MANUAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MANUAL</translation>
     </message>
     <message>
         <source>L</source>
         <comment>the Left button</comment>
-        <translation type="unfinished"></translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>R</source>
         <comment>the Right button</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>U</source>
         <comment>the Up button</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>D</source>
         <comment>the Down button</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>%1 X %2</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Felicidades</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego automático</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: %1</translation>
     </message>
     <message>
         <source>Shortest possible: %1 move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo posible: %1 movimiento</translation>
     </message>
     <message>
         <source>Shortest possible: %1 moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo posible: %1 movimientos</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo posible: %1 intercambio</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo posible: %1 intercambios</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieza %1 movida a la fila %2, columna %3</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The grid is not 1..10 by 1..10.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuadrícula no es de 1..10 por 1..10.</translation>
     </message>
     <message>
         <source>The move count is over 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de movimientos supera 32767.</translation>
     </message>
     <message>
         <source>The file ends before the last cell of its %1 x %2 grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de la última casilla de su cuadrícula de %1 x %2.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las casillas de su cuadrícula de %1 x %2 no contienen una sola vez cada una las piezas 1 a %3 y una casilla vacía.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las casillas de su cuadrícula de %1 x %2 no contienen una sola vez cada una las piezas 1 a %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
     <message>
         <source>Rows ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas (ascendente)</translation>
     </message>
     <message>
         <source>Rows descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas (descendente)</translation>
     </message>
     <message>
         <source>Columns ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas (ascendente)</translation>
     </message>
     <message>
         <source>Columns descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas (descendente)</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores resultados</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completadas</translation>
     </message>
     <message>
         <source>Fewest moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos movimientos</translation>
     </message>
     <message>
         <source>Shortest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor tiempo</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Sliding</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizamiento</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambio</translation>
     </message>
     <message>
         <source>Clear all best results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todos los mejores resultados? No se puede deshacer.</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALERTA</translation>
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los mejores resultados.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer los mejores resultados; empiezan de nuevo.</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores resultados</translation>
     </message>
     <message>
         <source>The old file is kept as %1.bad</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo antiguo se conserva como %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar o desactivar el jugador automático (A)</translation>
     </message>
     <message>
         <source>Slide left</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar a la izquierda</translation>
     </message>
     <message>
         <source>Slide right</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar a la derecha</translation>
     </message>
     <message>
         <source>Slide up</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar hacia arriba</translation>
     </message>
     <message>
         <source>Slide down</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar hacia abajo</translation>
     </message>
     <message>
         <source>Automatic player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador automático</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la cuadrícula</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Solver</source>
-        <translation type="unfinished"></translation>
+        <translation>Solucionador</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar partida</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar partida</translation>
     </message>
     <message>
         <source>&amp;Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar imagen</translation>
     </message>
     <message>
         <source>Best &amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mejores resultados</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo</translation>
     </message>
     <message>
         <source>Empty Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio vacío</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>%1 X %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %1</translation>
     </message>
     <message>
         <source>&amp;View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver &amp;imagen</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>X1</source>
-        <translation type="unfinished"></translation>
+        <translation>X1</translation>
     </message>
     <message>
         <source>X2</source>
-        <translation type="unfinished"></translation>
+        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;números</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <source>X 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>X 0.5</translation>
     </message>
     <message>
         <source>X 1</source>
-        <translation type="unfinished"></translation>
+        <translation>X 1</translation>
     </message>
     <message>
         <source>X 2</source>
-        <translation type="unfinished"></translation>
+        <translation>X 2</translation>
     </message>
     <message>
         <source>X 4</source>
-        <translation type="unfinished"></translation>
+        <translation>X 4</translation>
     </message>
     <message>
         <source>&amp;Order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orden</translation>
     </message>
     <message>
         <source>Horiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Ascend</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascendente</translation>
     </message>
     <message>
         <source>Descend</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendente</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Movimiento</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>Step by Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso a paso</translation>
     </message>
     <message>
         <source>Shortest</source>
-        <translation type="unfinished"></translation>
+        <translation>Más corto</translation>
     </message>
     <message>
         <source>New best!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nuevo récord!</translation>
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los mejores resultados: %1</translation>
     </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
-        <translation type="unfinished"></translation>
+        <translation>Viendo la imagen (287 x 185)</translation>
     </message>
 </context>
 </TS>

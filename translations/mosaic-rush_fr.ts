@@ -5,501 +5,501 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Les développeurs de Mosaic Rush, 2026</translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail&#xa0;: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Case vide</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièce %1</translation>
     </message>
     <message>
         <source>row %1, column %2; belongs at row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2&#xa0;; sa place&#xa0;: ligne %3, colonne %4</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 <context>
     <name>CustomSizeWindow</name>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>X</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>GO</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms de fichier font au plus 12 caractères, &quot;.tsq&quot; compris.</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier</translation>
     </message>
     <message>
         <source>Error reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture</translation>
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci n&apos;est pas une partie enregistrée.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde existe déjà. L&apos;écraser&#xa0;?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Error saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;enregistrement</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALERTE</translation>
     </message>
 </context>
 <context>
     <name>GameSession</name>
     <message>
         <source>Click on Puzzle pieces close to Blank Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur les pièces voisines de la case vide</translation>
     </message>
     <message>
         <source>Click on Puzzle pieces to Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur les pièces pour les échanger</translation>
     </message>
     <message>
         <source> WORKING!</source>
-        <translation type="unfinished"></translation>
+        <translation> EN COURS&#xa0;!</translation>
     </message>
     <message>
         <source>Piece is Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien placée&#xa0;!</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>MANUAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MANUEL</translation>
     </message>
     <message>
         <source>L</source>
         <comment>the Left button</comment>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>R</source>
         <comment>the Right button</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>U</source>
         <comment>the Up button</comment>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>D</source>
         <comment>the Down button</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>%1 X %2</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu automatique</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps&#xa0;: %1</translation>
     </message>
     <message>
         <source>Shortest possible: %1 move</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum possible&#xa0;: %1 coup</translation>
     </message>
     <message>
         <source>Shortest possible: %1 moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum possible&#xa0;: %1 coups</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum possible&#xa0;: %1 échange</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum possible&#xa0;: %1 échanges</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièce %1 déplacée en ligne %2, colonne %3</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The grid is not 1..10 by 1..10.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille n&apos;est pas de 1..10 sur 1..10.</translation>
     </message>
     <message>
         <source>The move count is over 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de coups dépasse 32767.</translation>
     </message>
     <message>
         <source>The file ends before the last cell of its %1 x %2 grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier se termine avant la dernière case de sa grille de %1 x %2.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases de sa grille de %1 x %2 ne contiennent pas une fois chacune les pièces 1 à %3 et une case vide.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases de sa grille de %1 x %2 ne contiennent pas une fois chacune les pièces 1 à %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
     <message>
         <source>Rows ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes (croissant)</translation>
     </message>
     <message>
         <source>Rows descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes (décroissant)</translation>
     </message>
     <message>
         <source>Columns ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes (croissant)</translation>
     </message>
     <message>
         <source>Columns descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes (décroissant)</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs résultats</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminées</translation>
     </message>
     <message>
         <source>Fewest moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de coups</translation>
     </message>
     <message>
         <source>Shortest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Sliding</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissement</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Échange</translation>
     </message>
     <message>
         <source>Clear all best results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer tous les meilleurs résultats&#xa0;? Cette action est irréversible.</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALERTE</translation>
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs résultats n&apos;ont pas pu être lus&#xa0;; ils repartent de zéro.</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs résultats</translation>
     </message>
     <message>
         <source>The old file is kept as %1.bad</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancien fichier est conservé sous %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer ou désactiver le joueur automatique (A)</translation>
     </message>
     <message>
         <source>Slide left</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser à gauche</translation>
     </message>
     <message>
         <source>Slide right</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser à droite</translation>
     </message>
     <message>
         <source>Slide up</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser vers le haut</translation>
     </message>
     <message>
         <source>Slide down</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser vers le bas</translation>
     </message>
     <message>
         <source>Automatic player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur automatique</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la grille</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
     <message>
         <source>Solver</source>
-        <translation type="unfinished"></translation>
+        <translation>Solveur</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une partie</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la partie</translation>
     </message>
     <message>
         <source>&amp;Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer une image</translation>
     </message>
     <message>
         <source>Best &amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs résultats</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type</translation>
     </message>
     <message>
         <source>Empty Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Case vide</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>%1 X %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %1</translation>
     </message>
     <message>
         <source>&amp;View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir l&apos;&amp;image</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agrandir</translation>
     </message>
     <message>
         <source>X1</source>
-        <translation type="unfinished"></translation>
+        <translation>X1</translation>
     </message>
     <message>
         <source>X2</source>
-        <translation type="unfinished"></translation>
+        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;numéros</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse</translation>
     </message>
     <message>
         <source>X 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>X 0.5</translation>
     </message>
     <message>
         <source>X 1</source>
-        <translation type="unfinished"></translation>
+        <translation>X 1</translation>
     </message>
     <message>
         <source>X 2</source>
-        <translation type="unfinished"></translation>
+        <translation>X 2</translation>
     </message>
     <message>
         <source>X 4</source>
-        <translation type="unfinished"></translation>
+        <translation>X 4</translation>
     </message>
     <message>
         <source>&amp;Order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordre</translation>
     </message>
     <message>
         <source>Horiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Ascend</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissant</translation>
     </message>
     <message>
         <source>Descend</source>
-        <translation type="unfinished"></translation>
+        <translation>Décroissant</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coups</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>Step by Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas à pas</translation>
     </message>
     <message>
         <source>Shortest</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus court</translation>
     </message>
     <message>
         <source>New best!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau record&#xa0;!</translation>
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage de l&apos;image (287 x 185)</translation>
     </message>
 </context>
 </TS>

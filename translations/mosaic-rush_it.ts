@@ -5,501 +5,501 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Sviluppatori di Mosaic Rush, 2026</translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella vuota</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera %1</translation>
     </message>
     <message>
         <source>row %1, column %2; belongs at row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2; va in riga %3, colonna %4</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellone</translation>
     </message>
 </context>
 <context>
     <name>CustomSizeWindow</name>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>X</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>GO</source>
-        <translation type="unfinished"></translation>
+        <translation>VAI</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>I nomi dei file sono lunghi al massimo 12 caratteri, compreso &quot;.tsq&quot;.</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Error reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura</translation>
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa non è una partita salvata.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il salvataggio esiste già. Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci</translation>
     </message>
     <message>
         <source>Error saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di salvataggio</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE</translation>
     </message>
 </context>
 <context>
     <name>GameSession</name>
     <message>
         <source>Click on Puzzle pieces close to Blank Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic sulle tessere vicine allo spazio vuoto</translation>
     </message>
     <message>
         <source>Click on Puzzle pieces to Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic sulle tessere per scambiarle</translation>
     </message>
     <message>
         <source> WORKING!</source>
-        <translation type="unfinished"></translation>
+        <translation> IN CORSO!</translation>
     </message>
     <message>
         <source>Piece is Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera giusta!</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>MANUAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MANUALE</translation>
     </message>
     <message>
         <source>L</source>
         <comment>the Left button</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>R</source>
         <comment>the Right button</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>U</source>
         <comment>the Up button</comment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>D</source>
         <comment>the Down button</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>%1 X %2</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Congratulazioni</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco automatico</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: %1</translation>
     </message>
     <message>
         <source>Shortest possible: %1 move</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo possibile: %1 mossa</translation>
     </message>
     <message>
         <source>Shortest possible: %1 moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo possibile: %1 mosse</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo possibile: %1 scambio</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimo possibile: %1 scambi</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessera %1 spostata in riga %2, colonna %3</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The grid is not 1..10 by 1..10.</source>
-        <translation type="unfinished"></translation>
+        <translation>La griglia non è di 1..10 per 1..10.</translation>
     </message>
     <message>
         <source>The move count is over 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di mosse supera 32767.</translation>
     </message>
     <message>
         <source>The file ends before the last cell of its %1 x %2 grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina prima dell&apos;ultima casella della sua griglia %1 x %2.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caselle della sua griglia %1 x %2 non contengono una volta ciascuna le tessere da 1 a %3 e una casella vuota.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caselle della sua griglia %1 x %2 non contengono una volta ciascuna le tessere da 1 a %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
     <message>
         <source>Rows ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe (crescente)</translation>
     </message>
     <message>
         <source>Rows descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe (decrescente)</translation>
     </message>
     <message>
         <source>Columns ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne (crescente)</translation>
     </message>
     <message>
         <source>Columns descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne (decrescente)</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliori risultati</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completate</translation>
     </message>
     <message>
         <source>Fewest moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Meno mosse</translation>
     </message>
     <message>
         <source>Shortest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo minimo</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Sliding</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorrimento</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambio</translation>
     </message>
     <message>
         <source>Clear all best results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancellare tutti i migliori risultati? L&apos;operazione non può essere annullata.</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE</translation>
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i migliori risultati.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i migliori risultati; si riparte da zero.</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliori risultati</translation>
     </message>
     <message>
         <source>The old file is kept as %1.bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Il vecchio file è conservato come %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva o disattiva il giocatore automatico (A)</translation>
     </message>
     <message>
         <source>Slide left</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri a sinistra</translation>
     </message>
     <message>
         <source>Slide right</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri a destra</translation>
     </message>
     <message>
         <source>Slide up</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri in alto</translation>
     </message>
     <message>
         <source>Slide down</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri in basso</translation>
     </message>
     <message>
         <source>Automatic player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore automatico</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni della griglia</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Solver</source>
-        <translation type="unfinished"></translation>
+        <translation>Risolutore</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica partita</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva partita</translation>
     </message>
     <message>
         <source>&amp;Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa immagine</translation>
     </message>
     <message>
         <source>Best &amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Migliori risultati</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nformazioni</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo</translation>
     </message>
     <message>
         <source>Empty Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio vuoto</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>%1 X %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %1</translation>
     </message>
     <message>
         <source>&amp;View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedi &amp;immagine</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>X1</source>
-        <translation type="unfinished"></translation>
+        <translation>X1</translation>
     </message>
     <message>
         <source>X2</source>
-        <translation type="unfinished"></translation>
+        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;numeri</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocità</translation>
     </message>
     <message>
         <source>X 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>X 0.5</translation>
     </message>
     <message>
         <source>X 1</source>
-        <translation type="unfinished"></translation>
+        <translation>X 1</translation>
     </message>
     <message>
         <source>X 2</source>
-        <translation type="unfinished"></translation>
+        <translation>X 2</translation>
     </message>
     <message>
         <source>X 4</source>
-        <translation type="unfinished"></translation>
+        <translation>X 4</translation>
     </message>
     <message>
         <source>&amp;Order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordine</translation>
     </message>
     <message>
         <source>Horiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Orizzontale</translation>
     </message>
     <message>
         <source>Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Ascend</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescente</translation>
     </message>
     <message>
         <source>Descend</source>
-        <translation type="unfinished"></translation>
+        <translation>Decrescente</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosse</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerimento</translation>
     </message>
     <message>
         <source>Step by Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo passo</translation>
     </message>
     <message>
         <source>Shortest</source>
-        <translation type="unfinished"></translation>
+        <translation>Più breve</translation>
     </message>
     <message>
         <source>New best!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo record!</translation>
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i migliori risultati: %1</translation>
     </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizzazione immagine (287 x 185)</translation>
     </message>
 </context>
 </TS>

@@ -5,501 +5,501 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontwikkelaars van Mosaic Rush, 2026</translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeg vak</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stukje %1</translation>
     </message>
     <message>
         <source>row %1, column %2; belongs at row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1, kolom %2; hoort in rij %3, kolom %4</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelbord</translation>
     </message>
 </context>
 <context>
     <name>CustomSizeWindow</name>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast</translation>
     </message>
     <message>
         <source>X</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>GO</source>
-        <translation type="unfinished"></translation>
+        <translation>GA</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnamen zijn hoogstens 12 tekens lang, inclusief &quot;.tsq&quot;.</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam</translation>
     </message>
     <message>
         <source>Error reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij lezen</translation>
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is geen opgeslagen spel.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen spel bestaat al. Overschrijven?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Vervangen</translation>
     </message>
     <message>
         <source>Error saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij opslaan</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>LET OP</translation>
     </message>
 </context>
 <context>
     <name>GameSession</name>
     <message>
         <source>Click on Puzzle pieces close to Blank Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op stukjes naast het lege vak</translation>
     </message>
     <message>
         <source>Click on Puzzle pieces to Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op stukjes om ze te wisselen</translation>
     </message>
     <message>
         <source> WORKING!</source>
-        <translation type="unfinished"></translation>
+        <translation> BEZIG!</translation>
     </message>
     <message>
         <source>Piece is Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>Stukje klopt!</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetten:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd:</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>MANUAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MANUEEL</translation>
     </message>
     <message>
         <source>L</source>
         <comment>the Left button</comment>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>R</source>
         <comment>the Right button</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>U</source>
         <comment>the Up button</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>D</source>
         <comment>the Down button</comment>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>%1 X %2</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefeliciteerd</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch spel</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetten: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd: %1</translation>
     </message>
     <message>
         <source>Shortest possible: %1 move</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortst mogelijk: %1 zet</translation>
     </message>
     <message>
         <source>Shortest possible: %1 moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortst mogelijk: %1 zetten</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortst mogelijk: %1 wissel</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortst mogelijk: %1 wissels</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stukje %1 verplaatst naar rij %2, kolom %3</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The grid is not 1..10 by 1..10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het raster is niet 1..10 bij 1..10.</translation>
     </message>
     <message>
         <source>The move count is over 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal zetten is groter dan 32767.</translation>
     </message>
     <message>
         <source>The file ends before the last cell of its %1 x %2 grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand eindigt vóór het laatste vak van zijn %1 x %2-raster.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vakken van zijn %1 x %2-raster bevatten niet elk precies één keer de stukjes 1 t/m %3 en één leeg vak.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vakken van zijn %1 x %2-raster bevatten niet elk precies één keer de stukjes 1 t/m %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is geen bestand.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
     <message>
         <source>Rows ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen oplopend</translation>
     </message>
     <message>
         <source>Rows descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen aflopend</translation>
     </message>
     <message>
         <source>Columns ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolommen oplopend</translation>
     </message>
     <message>
         <source>Columns descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolommen aflopend</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste resultaten</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Speelwijze</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgorde</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Fewest moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Minste zetten</translation>
     </message>
     <message>
         <source>Shortest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortste tijd</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Sliding</source>
-        <translation type="unfinished"></translation>
+        <translation>Schuiven</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Wisselen</translation>
     </message>
     <message>
         <source>Clear all best results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle beste resultaten wissen? Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>LET OP</translation>
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De beste resultaten konden niet worden opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>De beste resultaten konden niet worden gelezen; ze beginnen opnieuw.</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste resultaten</translation>
     </message>
     <message>
         <source>The old file is kept as %1.bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Het oude bestand is bewaard als %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische speler aan- of uitzetten (A)</translation>
     </message>
     <message>
         <source>Slide left</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar links schuiven</translation>
     </message>
     <message>
         <source>Slide right</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar rechts schuiven</translation>
     </message>
     <message>
         <source>Slide up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog schuiven</translation>
     </message>
     <message>
         <source>Slide down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag schuiven</translation>
     </message>
     <message>
         <source>Automatic player</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische speler</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Zetten</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastergrootte</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Melding</translation>
     </message>
     <message>
         <source>Solver</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplosser</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel op&amp;slaan</translation>
     </message>
     <message>
         <source>&amp;Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding &amp;importeren</translation>
     </message>
     <message>
         <source>Best &amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste &amp;resultaten</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type</translation>
     </message>
     <message>
         <source>Empty Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeg vak</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast</translation>
     </message>
     <message>
         <source>%1 X %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %1</translation>
     </message>
     <message>
         <source>&amp;View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afbeelding bekijken</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergroten</translation>
     </message>
     <message>
         <source>X1</source>
-        <translation type="unfinished"></translation>
+        <translation>X1</translation>
     </message>
     <message>
         <source>X2</source>
-        <translation type="unfinished"></translation>
+        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nummers tonen</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Snelheid</translation>
     </message>
     <message>
         <source>X 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>X 0.5</translation>
     </message>
     <message>
         <source>X 1</source>
-        <translation type="unfinished"></translation>
+        <translation>X 1</translation>
     </message>
     <message>
         <source>X 2</source>
-        <translation type="unfinished"></translation>
+        <translation>X 2</translation>
     </message>
     <message>
         <source>X 4</source>
-        <translation type="unfinished"></translation>
+        <translation>X 4</translation>
     </message>
     <message>
         <source>&amp;Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Volg&amp;orde</translation>
     </message>
     <message>
         <source>Horiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaal</translation>
     </message>
     <message>
         <source>Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticaal</translation>
     </message>
     <message>
         <source>Ascend</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplopend</translation>
     </message>
     <message>
         <source>Descend</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflopend</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zetten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herhalen</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip</translation>
     </message>
     <message>
         <source>Step by Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap voor stap</translation>
     </message>
     <message>
         <source>Shortest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortste</translation>
     </message>
     <message>
         <source>New best!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw record!</translation>
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De beste resultaten konden niet worden opgeslagen: %1</translation>
     </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding bekijken (287 x 185)</translation>
     </message>
 </context>
 </TS>

@@ -5,501 +5,501 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Autores do Mosaic Rush, 2026</translation>
     </message>
     <message>
         <source>E-Mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa vazia</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Peça %1</translation>
     </message>
     <message>
         <source>row %1, column %2; belongs at row %3, column %4</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1, coluna %2; pertence à linha %3, coluna %4</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro</translation>
     </message>
 </context>
 <context>
     <name>CustomSizeWindow</name>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>X</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>GO</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os nomes de arquivo têm no máximo 12 caracteres, incluindo &quot;.tsq&quot;.</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo</translation>
     </message>
     <message>
         <source>Error reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de leitura</translation>
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é um jogo guardado.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo guardado já existe. Substituir?</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir</translation>
     </message>
     <message>
         <source>Error saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao guardar</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALERTA</translation>
     </message>
 </context>
 <context>
     <name>GameSession</name>
     <message>
         <source>Click on Puzzle pieces close to Blank Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique nas peças ao lado do espaço vazio</translation>
     </message>
     <message>
         <source>Click on Puzzle pieces to Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique nas peças para as trocar de lugar</translation>
     </message>
     <message>
         <source> WORKING!</source>
-        <translation type="unfinished"></translation>
+        <translation> AGUARDE!</translation>
     </message>
     <message>
         <source>Piece is Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>Peça correta!</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Movs.:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>MANUAL</source>
-        <translation type="unfinished"></translation>
+        <translation>MANUAL</translation>
     </message>
     <message>
         <source>L</source>
         <comment>the Left button</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>R</source>
         <comment>the Right button</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>U</source>
         <comment>the Up button</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>the Down button</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>%1 X %2</source>
         <comment>columns X rows</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo automático</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimentos: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: %1</translation>
     </message>
     <message>
         <source>Shortest possible: %1 move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo possível: %1 movimento</translation>
     </message>
     <message>
         <source>Shortest possible: %1 moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo possível: %1 movimentos</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo possível: %1 troca</translation>
     </message>
     <message>
         <source>Shortest possible: %1 swaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo possível: %1 trocas</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Peça %1 movida para a linha %2, coluna %3</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The grid is not 1..10 by 1..10.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tabuleiro não é de 1..10 por 1..10.</translation>
     </message>
     <message>
         <source>The move count is over 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de movimentos excede 32767.</translation>
     </message>
     <message>
         <source>The file ends before the last cell of its %1 x %2 grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo termina antes da última casa do seu tabuleiro de %1 x %2.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>As casas do seu tabuleiro de %1 x %2 não contêm uma única vez cada as peças de 1 a %3 e uma casa vazia.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation type="unfinished"></translation>
+        <translation>As casas do seu tabuleiro de %1 x %2 não contêm uma única vez cada as peças de 1 a %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
     <message>
         <source>Rows ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas (crescente)</translation>
     </message>
     <message>
         <source>Rows descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas (decrescente)</translation>
     </message>
     <message>
         <source>Columns ascending</source>
-        <translation type="unfinished"></translation>
+        <translation>Colunas (crescente)</translation>
     </message>
     <message>
         <source>Columns descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Colunas (decrescente)</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhores resultados</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluídos</translation>
     </message>
     <message>
         <source>Fewest moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos movimentos</translation>
     </message>
     <message>
         <source>Shortest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Menor tempo</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %2</translation>
     </message>
     <message>
         <source>Sliding</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizamento</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Troca</translation>
     </message>
     <message>
         <source>Clear all best results? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar todos os melhores resultados? Esta ação não pode ser desfeita.</translation>
     </message>
     <message>
         <source>ALERT</source>
-        <translation type="unfinished"></translation>
+        <translation>ALERTA</translation>
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar os melhores resultados.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler os melhores resultados; recomeçam do zero.</translation>
     </message>
     <message>
         <source>Best Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhores resultados</translation>
     </message>
     <message>
         <source>The old file is kept as %1.bad</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo antigo foi mantido como %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligar ou desligar o jogador automático (A)</translation>
     </message>
     <message>
         <source>Slide left</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar para a esquerda</translation>
     </message>
     <message>
         <source>Slide right</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar para a direita</translation>
     </message>
     <message>
         <source>Slide up</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar para cima</translation>
     </message>
     <message>
         <source>Slide down</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizar para baixo</translation>
     </message>
     <message>
         <source>Automatic player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador automático</translation>
     </message>
     <message>
         <source>Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimentos</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Grid size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho do tabuleiro</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Solver</source>
-        <translation type="unfinished"></translation>
+        <translation>Solucionador</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogo</translation>
     </message>
     <message>
         <source>&amp;Load Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carregar jogo</translation>
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar jogo</translation>
     </message>
     <message>
         <source>&amp;Import Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar imagem</translation>
     </message>
     <message>
         <source>Best &amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Melhores resultados</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;obre</translation>
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo</translation>
     </message>
     <message>
         <source>Empty Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço vazio</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>%1 X %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X %1</translation>
     </message>
     <message>
         <source>&amp;View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver &amp;imagem</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>X1</source>
-        <translation type="unfinished"></translation>
+        <translation>X1</translation>
     </message>
     <message>
         <source>X2</source>
-        <translation type="unfinished"></translation>
+        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;números</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidade</translation>
     </message>
     <message>
         <source>X 0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>X 0.5</translation>
     </message>
     <message>
         <source>X 1</source>
-        <translation type="unfinished"></translation>
+        <translation>X 1</translation>
     </message>
     <message>
         <source>X 2</source>
-        <translation type="unfinished"></translation>
+        <translation>X 2</translation>
     </message>
     <message>
         <source>X 4</source>
-        <translation type="unfinished"></translation>
+        <translation>X 4</translation>
     </message>
     <message>
         <source>&amp;Order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordem</translation>
     </message>
     <message>
         <source>Horiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Ascend</source>
-        <translation type="unfinished"></translation>
+        <translation>Crescente</translation>
     </message>
     <message>
         <source>Descend</source>
-        <translation type="unfinished"></translation>
+        <translation>Decrescente</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Movimentos</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sugestão</translation>
     </message>
     <message>
         <source>Step by Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo a passo</translation>
     </message>
     <message>
         <source>Shortest</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais curto</translation>
     </message>
     <message>
         <source>New best!</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo recorde!</translation>
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar os melhores resultados: %1</translation>
     </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização da imagem (287 x 185)</translation>
     </message>
 </context>
 </TS>
