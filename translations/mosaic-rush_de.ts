@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>MANUAL</source>
-        <translation>MANUELL</translation>
+        <translation>HAND</translation>
     </message>
     <message>
         <source>L</source>

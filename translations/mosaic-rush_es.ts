@@ -102,7 +102,7 @@
     </message>
     <message>
         <source> WORKING!</source>
-        <translation> ¡PENSANDO!</translation>
+        <translation> PENSANDO</translation>
     </message>
     <message>
         <source>Piece is Correct!</source>

@@ -110,11 +110,11 @@
     </message>
     <message>
         <source>Moves:</source>
-        <translation>Coups&#xa0;:</translation>
+        <translation>Coups:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps&#xa0;:</translation>
+        <translation>Temps:</translation>
     </message>
     <message>
         <source>AUTO</source>

@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>MANUAL</source>
-        <translation>MANUALE</translation>
+        <translation>A MANO</translation>
     </message>
     <message>
         <source>L</source>

@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Moves:</source>
-        <translation>Zetten:</translation>
+        <translation>Zetten</translation>
     </message>
     <message>
         <source>Time:</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>MANUAL</source>
-        <translation>MANUEEL</translation>
+        <translation>HAND</translation>
     </message>
     <message>
         <source>L</source>

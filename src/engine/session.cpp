@@ -702,19 +702,21 @@ bool GameSession::completeIfSolved() {
 void GameSession::showCompletion() {
     const std::string title = *completionTitle_;
     completionTitle_.reset();
-    const CompletedGame game{board_.size(), play_,       order_,      moveCount_,
+    const CompletedGame game{board_.size(), play_,        order_,      moveCount_,
                              gameTimeMs(),  playedAlone_, !loadedGame_};
-    std::string detail = texts::movesMade(moveCount_) + "\n" + texts::timeTaken(clockText(game.timeMs));
+    std::string detail =
+        texts::movesMade(moveCount_) + "\n" + texts::timeTaken(clockText(game.timeMs));
     if (shortestPossible_)
         detail += "\n" + (play_ == PlayKind::Swap ? texts::shortestSwaps(*shortestPossible_)
                                                   : texts::shortestMoves(*shortestPossible_));
     for (const std::string& line : platform_.gameCompleted(game))
         detail += "\n" + line;
     const bool byAutoPlay = title == texts::autoPlayTitle();
-    platform_.showMessage({.text = texts::completed(),
-                           .detail = detail,
-                           .title = title,
-                           .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
+    platform_.showMessage(
+        {.text = texts::completed(),
+         .detail = detail,
+         .title = title,
+         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
 }
 
 std::int64_t GameSession::gameTimeMs() const {

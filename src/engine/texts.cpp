@@ -15,8 +15,8 @@ std::string translated(const QString& text) {
 // Each text is written out in a QCoreApplication::translate call, where
 // lupdate finds it.
 std::string slidingHint() {
-    return translated(QCoreApplication::translate("GameSession",
-                                                  "Click on Puzzle pieces close to Blank Space"));
+    return translated(
+        QCoreApplication::translate("GameSession", "Click on Puzzle pieces close to Blank Space"));
 }
 std::string swapHint() {
     return translated(QCoreApplication::translate("GameSession", "Click on Puzzle pieces to Swap"));
@@ -52,8 +52,9 @@ std::string down() {
     return translated(QCoreApplication::translate("GameSession", "D", "the Down button"));
 }
 std::string gridSize(int columns, int rows) {
-    return translated(
-        QCoreApplication::translate("GameSession", "%1 X %2", "columns X rows").arg(columns).arg(rows));
+    return translated(QCoreApplication::translate("GameSession", "%1 X %2", "columns X rows")
+                          .arg(columns)
+                          .arg(rows));
 }
 std::string completed() {
     return translated(QCoreApplication::translate("GameSession", "Completed"));
@@ -87,10 +88,11 @@ std::string shortestSwaps(int swaps) {
 }
 
 std::string pieceMoved(int label, Cell to) {
-    return translated(QCoreApplication::translate("GameSession", "Piece %1 moved to row %2, column %3")
-                          .arg(label)
-                          .arg(to.row)
-                          .arg(to.column));
+    return translated(
+        QCoreApplication::translate("GameSession", "Piece %1 moved to row %2, column %3")
+            .arg(label)
+            .arg(to.row)
+            .arg(to.column));
 }
 
 }  // namespace mosaic::texts

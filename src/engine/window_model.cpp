@@ -42,8 +42,9 @@ ControlPlaces controlPlaces(GridSize grid, int magnification) {
                                    CellTwips * M, 1215, 285);
     places.movesCaption = pixelRect(besideBoard + 1080, 100, 720, 255);
     places.moveCounter = pixelRect(besideBoard + 1800, 100, 855, 285);
-    places.timeCaption = pixelRect(besideBoard + 1080, 400, 720, 255);
-    places.timeCounter = pixelRect(besideBoard + 1800, 400, 855, 285);
+    // The time's caption is wider than the moves': "Tiempo:" needs the room.
+    places.timeCaption = pixelRect(besideBoard + 1080, 400, 900, 255);
+    places.timeCounter = pixelRect(besideBoard + 1980, 400, 855, 285);
     return places;
 }
 
@@ -95,7 +96,7 @@ MainWindowModel designWindowModel() {
     window.moveCounter = control("", pixelRect(0, 0, 855, 285));
     window.sizeCaption = control("", pixelRect(0, 0, 1215, 285));
     window.movesCaption = control(texts::moves(), pixelRect(0, 0, 720, 255));
-    window.timeCaption = control(texts::time(), pixelRect(0, 0, 720, 255));
+    window.timeCaption = control(texts::time(), pixelRect(0, 0, 900, 255));
     window.timeCounter = control("0:00", pixelRect(0, 0, 855, 285));
     window.leftButton = control(texts::left(), pixelRect(0, 0, 375, 375));
     window.rightButton = control(texts::right(), pixelRect(0, 0, 375, 375));

@@ -351,28 +351,38 @@ private slots:
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
     }
 
+    // In English and in every language the game ships.
     void captionsFitTheirBoxes() {
-        session().openSavedGame(testing::boardOf("1 2 3 4/5 6 7 8/9 10 11 0"), MaxMoveCount,
-                                GoalOrder::RowsAscending, PlayKind::Sliding);
-        for (const char* magnify : {"magnify1Action", "magnify2Action"}) {
-            trigger(magnify);
-            QTest::mouseClick(button("autoButton"), Qt::LeftButton);  // the longer "MANUAL"
-            for (const char* name : {"workingNotice", "pieceCorrectNotice", "moveCounter",
-                                     "sizeCaption", "movesCaption", "leftButton", "rightButton",
-                                     "upButton", "downButton", "autoButton"}) {
-                auto* widget = window->findChild<QWidget*>(name);
-                const QString text = widget->property("text").toString();
-                QVERIFY2(!text.isEmpty(), name);
-                // A line box keeps a margin of two pixels each side.
-                const int needed = widget->fontMetrics().horizontalAdvance(text) + 4;
-                QVERIFY2(needed <= widget->width(),
-                         qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
-                                        .arg(name, text)
-                                        .arg(needed)
-                                        .arg(widget->width())));
-                QVERIFY2(widget->fontMetrics().height() <= widget->height(), name);
+        for (const char* language : {"en", "de", "fr", "es", "it", "pt", "nl"}) {
+            window.reset();
+            QTranslator game, qt;
+            loadTranslations(game, qt, QLocale(QString::fromLatin1(language)));
+            QApplication::installTranslator(&game);
+            window = std::make_unique<MainWindow>();
+            session().openSavedGame(testing::boardOf("1 2 3 4/5 6 7 8/9 10 11 0"), MaxMoveCount,
+                                    GoalOrder::RowsAscending, PlayKind::Sliding);
+            for (const char* magnify : {"magnify1Action", "magnify2Action"}) {
+                trigger(magnify);
+                session().toggleAutoPlay();  // the caption of a running auto play
+                window->showSession();
+                for (const char* name : {"workingNotice", "pieceCorrectNotice", "moveCounter",
+                                         "sizeCaption", "movesCaption", "timeCaption", "leftButton",
+                                         "rightButton", "upButton", "downButton", "autoButton"}) {
+                    auto* widget = window->findChild<QWidget*>(name);
+                    const QString text = widget->property("text").toString();
+                    QVERIFY2(!text.isEmpty(), name);
+                    // A line box keeps a margin of two pixels each side.
+                    const int needed = widget->fontMetrics().horizontalAdvance(text) + 4;
+                    QVERIFY2(needed <= widget->width(),
+                             qPrintable(QStringLiteral("%1 %2: \"%3\" needs %4 px, has %5")
+                                            .arg(QString::fromLatin1(language), name, text)
+                                            .arg(needed)
+                                            .arg(widget->width())));
+                    QVERIFY2(widget->fontMetrics().height() <= widget->height(), name);
+                }
+                session().toggleAutoPlay();
             }
-            QTest::mouseClick(button("autoButton"), Qt::LeftButton);
+            QApplication::removeTranslator(&game);
         }
     }
 
@@ -404,8 +414,8 @@ private slots:
     }
 
     void screenReadersHearThePiecesAndEachMove() {
-        session().openSavedGame(testing::boardOf("1 2 3/4 5 6/7 0 8"), 0,
-                                GoalOrder::RowsAscending, PlayKind::Sliding);
+        session().openSavedGame(testing::boardOf("1 2 3/4 5 6/7 0 8"), 0, GoalOrder::RowsAscending,
+                                PlayKind::Sliding);
         window->showSession();
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window->boardView());
         QVERIFY(board);
@@ -432,8 +442,8 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);  // Empty Space
         QCOMPARE(session().playKind(), PlayKind::Swap);
-        session().openSavedGame(testing::boardOf("2 1 3/4 5 6/7 8 9"), 0,
-                                GoalOrder::RowsAscending, PlayKind::Swap);
+        session().openSavedGame(testing::boardOf("2 1 3/4 5 6/7 8 9"), 0, GoalOrder::RowsAscending,
+                                PlayKind::Swap);
         window->showSession();
         QTest::keyClick(window.get(), Qt::Key_Space);  // the cursor appears on the first cell
         QCOMPARE(session().window().cursor, (Cell{1, 1}));
@@ -458,12 +468,33 @@ private slots:
             // picture itself and not from a piece cut at half the pixels.
             const QRect box = window->boardView()->pieceRect(label);
             const QRect inside(box.left() * 2 + 2, box.top() * 2 + 2, 46, 46);
-            const QImage expected = picture.copy((label - 1) % 3 * 95, (label - 1) / 3 * 61, 95, 61)
-                                        .scaled(46, 46, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage expected =
+                picture.copy((label - 1) % 3 * 95, (label - 1) / 3 * 61, 95, 61)
+                    .scaled(46, 46, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             QImage piece = shown.copy(inside).convertToFormat(QImage::Format_RGB32);
             piece.setDevicePixelRatio(1);
             QCOMPARE(piece, expected.convertToFormat(QImage::Format_RGB32));
         }
+    }
+
+    void startsInGermanWithTranslatedCaptions() {
+        window.reset();
+        QTranslator game, qt;
+        QVERIFY(loadTranslations(game, qt, QLocale(QLocale::German, QLocale::Germany)));
+        QApplication::installTranslator(&game);
+        window = std::make_unique<MainWindow>();
+        window->show();
+        const std::pair<const char*, const char*> captions[] = {{"fileMenu", "&Datei"},
+                                                                {"loadGameAction", "Spiel &laden"},
+                                                                {"emptySpaceAction", "Leerfeld"},
+                                                                {"moveMenu", "&Zug"}};
+        for (auto [name, caption] : captions)
+            QCOMPARE(window->findChild<QAction*>(name)->text(), QString::fromUtf8(caption));
+        trigger("size4Action");
+        QCOMPARE(window->findChild<QLabel*>("movesCaption")->text(), QStringLiteral("Züge:"));
+        QCOMPARE(window->findChild<QLineEdit*>("pieceCorrectNotice")->text(),
+                 QStringLiteral("Teil ist richtig!"));
+        QApplication::removeTranslator(&game);
     }
 
     void everyLanguageHasDistinctAccessKeysInEachMenu() {
@@ -483,8 +514,9 @@ private slots:
                     if (amp < 0 || amp + 1 >= action->text().size())
                         continue;
                     const QChar key = action->text().at(amp + 1).toLower();
-                    QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1: %2 in %3").arg(
-                                                      language, action->text(), menu->objectName())));
+                    QVERIFY2(!keys.contains(key),
+                             qPrintable(QStringLiteral("%1: %2 in %3")
+                                            .arg(language, action->text(), menu->objectName())));
                     keys.insert(key);
                 }
             }
