@@ -1,8 +1,9 @@
 // Benchmarks of the solver: one solve of a random board, with the solution's length as the
 // "moves" counter, for every square size and a few other grids. The boards come from a fixed
-// seed, so every run solves the same ones. The classic automatic player's figures for the same
-// sizes are BM_AutoPlaySolve in mosaic_bench.cpp.
+// seed, so every run solves the same ones. Beside it, "classic_moves" is what the classic
+// automatic player takes on the same boards, played outside the timing.
 
+#include "engine/auto_player.h"
 #include "engine/solver.h"
 #include "engine/solver_boards.h"
 
@@ -14,6 +15,26 @@
 namespace {
 
 constexpr int kBoardsPerSize = 16;
+
+mosaic::Board boardOf(const mosaic::SolverBoard& cells) {
+    mosaic::Board board({cells.columns, cells.rows});
+    for (std::size_t i = 0; i < cells.cells.size(); ++i)
+        board.setLabel({int(i) % cells.columns + 1, int(i) / cells.columns + 1}, cells.cells[i]);
+    return board;
+}
+
+// The classic automatic player's moves from start to goal, a step a tick.
+long classicMoves(const mosaic::SolverBoard& start, const mosaic::SolverBoard& goal) {
+    mosaic::Board board = boardOf(start);
+    const mosaic::Board target = boardOf(goal);
+    mosaic::AutoPlayer player;
+    player.reset();
+    int moves = 0;
+    for (int tick = 0; tick < 1'000'000 && !(board == target); ++tick)
+        if (player.step(board, target, moves).slide)
+            ++moves;
+    return moves;
+}
 
 // Each iteration solves the next of a fixed set of boards, the four goal orders in turn. One
 // solve before timing builds the solver's tables, as a game would on its first solve.
@@ -29,6 +50,9 @@ void BM_SolverSolve(benchmark::State& state) {
     }
     const mosaic::Solver solver;
     solver.solve(boards[0], goals[0]);
+    long classic = 0;
+    for (std::size_t i = 0; i < boards.size(); ++i)
+        classic += classicMoves(boards[i], goals[i]);
 
     long moves = 0;
     std::size_t next = 0;
@@ -39,6 +63,7 @@ void BM_SolverSolve(benchmark::State& state) {
     }
     state.counters["moves"] =
         benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+    state.counters["classic_moves"] = static_cast<double>(classic) / double(boards.size());
     state.counters["table_MB"] = static_cast<double>(solver.tableBytes()) / 1e6;
 }
 BENCHMARK(BM_SolverSolve)
