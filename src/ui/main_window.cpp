@@ -498,10 +498,22 @@ void MainWindow::slideFrame(int step, int steps, int slideMs) {
 
 void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
                                    SolveChannel channel) {
-    // One solve at a time on each channel: the one before is told to stop,
-    // and waited for.
+    // The solve before on this channel is told to stop, but not waited for:
+    // it may be building tables that take seconds. It is joined once done.
     std::jthread& worker = channel == SolveChannel::Play ? playWorker_ : analysisWorker_;
-    worker = std::jthread([this, board, goal, ticket, channel](std::stop_token stop) {
+    std::erase_if(stoppedWorkers_, [](const StoppedWorker& stopped) { return stopped.done->load(); });
+    if (worker.joinable()) {
+        worker.request_stop();
+        stoppedWorkers_.push_back({std::move(worker), workerDone_[int(channel)]});
+    }
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    workerDone_[int(channel)] = done;
+    worker = std::jthread([this, board, goal, ticket, channel, done](std::stop_token stop) {
+        // Set whatever way the work ends.
+        struct MarkDone {
+            std::atomic<bool>& done;
+            ~MarkDone() { done = true; }
+        } markDone{*done};
         Solution solution;
         try {
             solution = solver_.solve(board, goal, stop);

@@ -15,7 +15,10 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <array>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -116,8 +119,15 @@ private:
     qint64 lastPaintNs_ = 0;
 
     // The solver and the workers it runs on, one for play and one for the
-    // analysis of a new game; the workers go first.
+    // analysis of a new game, and those told to stop that have not ended
+    // yet; the workers go first.
     Solver solver_;
+    struct StoppedWorker {
+        std::jthread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    std::vector<StoppedWorker> stoppedWorkers_;
+    std::array<std::shared_ptr<std::atomic<bool>>, 2> workerDone_;  // by channel
     std::jthread playWorker_;
     std::jthread analysisWorker_;
 };
