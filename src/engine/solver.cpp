@@ -6,10 +6,12 @@
 #include "engine/whole_board_beam.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
@@ -33,13 +35,13 @@ constexpr int kSmallGridCandidates = 8;
 constexpr int kLargeGridCandidates = 3;
 // Moves per unit of distance home that fixing edges costs on average, in tenths.
 constexpr int kFinishMovesPerDistance = 35;
-// The whole-board beam search on grids above 36 cells: its width, the weight (in tenths, on top
-// of 10) of the first edge's pieces, falling to none for the corner's, and the moves a unit of
-// distance is worth where it is cut.
+// The whole-board beam searches: their width, the weights (in tenths, on top of 10) of the first
+// edge's pieces, falling to none for the corner's, and the moves a unit of distance is worth
+// where a search is cut.
 constexpr int kBeamWidth = 1024;
-constexpr int kExtraWeightOfFirstLine = 30;
+constexpr std::array kSmallGridExtraWeights{0, 30, 100};
+constexpr std::array kLargeGridExtraWeights{30};
 constexpr int kMovesPerDistance = 35;
-static const bool kBeamOnSmall = getenv("BEAMSMALL") != nullptr;
 
 // For each label, the cell it has on `goal`.
 std::vector<int> goalCells(const SolverBoard& goal) {
@@ -147,20 +149,23 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         return solution;
     }
 
-    // The edges are fixed from the board as it is and, on large grids only, from where a
-    // whole-board beam search leaves it; pieces of the first edges weigh more there, since those
-    // edges are fixed in the largest regions.
+    // The edges are fixed from the board as it is (small grids only) and from where whole-board
+    // beam searches leave it. Pieces of the first edges weigh more in those searches, since
+    // those edges are fixed in the largest regions; on small grids a few weightings are tried,
+    // as each suits other boards.
+    const bool smallGrid = columns * rows <= kMaxCellsForLargeFinish;
     std::vector<EdgeReduction> starts;
-    if (columns * rows <= kMaxCellsForLargeFinish) {
+    if (smallGrid) {
         starts.emplace_back(columns, rows, pieces, emptyGoal, stop);
     }
-    if (columns * rows > kMaxCellsForLargeFinish || kBeamOnSmall) {
-        const std::vector<int> lineOf =
-            edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
-        const int lines = lineOf[emptyGoal];
+    const std::vector<int> lineOf = edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
+    const int lines = lineOf[emptyGoal];
+    const std::span<const int> extraWeights = smallGrid ? std::span<const int>(kSmallGridExtraWeights)
+                                                        : std::span<const int>(kLargeGridExtraWeights);
+    for (int extra : extraWeights) {
         std::vector<int> weight(lineOf.size());
         for (std::size_t piece = 0; piece < weight.size(); ++piece) {
-            weight[piece] = 10 + kExtraWeightOfFirstLine * (lines - lineOf[piece]) / lines;
+            weight[piece] = 10 + extra * (lines - lineOf[piece]) / lines;
         }
         weight[emptyGoal] = 0;
         EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
@@ -174,8 +179,7 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
     // is worth the wait. Small grids also carry several ways of fixing the edges side by side,
     // judged by the corner's tables once they reach it.
-    const bool largeFinish =
-        columns * rows <= kMaxCellsForLargeFinish && std::min(columns, rows) >= 4;
+    const bool largeFinish = smallGrid && std::min(columns, rows) >= 4;
     const auto estimate = [&](const EdgeReduction& reduction) {
         if (largeFinish && reduction.region().cells() == kLargeFinishCells) {
             std::vector<int> boardCells;
@@ -186,8 +190,7 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     };
     std::optional<EdgeReduction> reduced =
         reduceToCorner(std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
-                       columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates
-                                                                 : kLargeGridCandidates,
+                       smallGrid ? kSmallGridCandidates : kLargeGridCandidates,
                        estimate, stop);
     std::vector<int> cornerPath;
     std::vector<int> boardCells;
