@@ -387,12 +387,22 @@ std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxC
     return lineOf;
 }
 
-std::optional<EdgeReduction> reduceToCorner(
-    std::vector<EdgeReduction> frontier, int maxCells, int keep,
+std::vector<EdgeReduction> reduceToCorner(
+    const std::vector<EdgeReduction>& starts, int maxCells, int keep,
     const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) {
-    while (frontier.front().region().cells() > maxCells) {
-        std::vector<std::pair<long, EdgeReduction>> next;
-        for (const EdgeReduction& reduction : frontier) {
+    struct Candidate {
+        long score;
+        std::size_t start;
+        EdgeReduction reduction;
+    };
+    std::vector<Candidate> frontier;
+    for (std::size_t start = 0; start < starts.size(); ++start) {
+        frontier.push_back({0, start, starts[start]});
+    }
+    while (frontier.front().reduction.region().cells() > maxCells) {
+        std::vector<Candidate> next;
+        for (const Candidate& candidate : frontier) {
+            const EdgeReduction& reduction = candidate.reduction;
             const int maxGroup = reduction.region().cells() <= kMaxCellsForThrees ? 3 : 2;
             const int lineLength = static_cast<int>(reduction.nextLines(false).front().size());
             for (const auto& line : reduction.nextLines(keep > 1)) {
@@ -401,26 +411,37 @@ std::optional<EdgeReduction> reduceToCorner(
                     for (const auto* order : {&line, &reversed}) {
                         EdgeReduction trial = reduction;
                         if (!trial.fixLine(*order, groupSize)) {
-                            return std::nullopt;
+                            return {};
                         }
                         const long score =
                             static_cast<long>(trial.path().size()) + estimate(trial);
-                        next.emplace_back(score, std::move(trial));
+                        next.push_back({score, candidate.start, std::move(trial)});
                     }
                 }
             }
         }
         if (stop.stop_requested()) {
-            return std::nullopt;
+            return {};
         }
         std::stable_sort(next.begin(), next.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
+                         [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+        // Each start keeps its own best few: the estimate misjudges some starts' boards (after a
+        // beam search the pieces left are near home but cost more per step), so one start must
+        // not crowd out the others before their true costs show.
         frontier.clear();
-        for (std::size_t i = 0; i < next.size() && static_cast<int>(i) < keep; ++i) {
-            frontier.push_back(std::move(next[i].second));
+        std::vector<int> kept(starts.size(), 0);
+        for (Candidate& candidate : next) {
+            if (kept[candidate.start] < keep) {
+                ++kept[candidate.start];
+                frontier.push_back(std::move(candidate));
+            }
         }
     }
-    return std::move(frontier.front());
+    std::vector<EdgeReduction> reduced;
+    for (Candidate& candidate : frontier) {
+        reduced.push_back(std::move(candidate.reduction));
+    }
+    return reduced;
 }
 
 }  // namespace mosaic

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <stop_token>
 #include <vector>
 
@@ -83,13 +82,13 @@ private:
 // side until at most `maxCells` are left; cells of that corner get the number of lines.
 std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxCells);
 
-// Fixes edges until at most `maxCells` cells are left, from any of `starts` (all with regions
+// Fixes edges until at most `maxCells` cells are left, from each of `starts` (all with regions
 // of one size). Every line is tried several ways (from either end; single pieces, pairs, or
-// threes on small regions; either line on square regions); the `keep` candidates with the
-// fewest moves plus `estimate` of the moves still to come go on to the next line. Empty if
-// stopped.
-std::optional<EdgeReduction> reduceToCorner(
-    std::vector<EdgeReduction> starts, int maxCells, int keep,
+// threes on small regions; either line on square regions); for each start, the `keep`
+// candidates with the fewest moves plus `estimate` of the moves still to come go on to the next
+// line. Returns the last candidates, best first; empty if stopped.
+std::vector<EdgeReduction> reduceToCorner(
+    const std::vector<EdgeReduction>& starts, int maxCells, int keep,
     const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop);
 
 }  // namespace mosaic

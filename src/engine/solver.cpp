@@ -33,6 +33,8 @@ constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
 // Ways of fixing the edges carried side by side on grids up to 36 cells and above.
 constexpr int kSmallGridCandidates = 8;
 constexpr int kLargeGridCandidates = 3;
+// Candidates finished exactly at the end.
+constexpr std::size_t kExactFinishes = 3;
 // Moves per unit of distance home that fixing edges costs on average, in tenths.
 constexpr int kFinishMovesPerDistance = 35;
 // The whole-board beam searches: their width, the weights (in tenths, on top of 10) of the first
@@ -128,6 +130,41 @@ std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
     return tables;
 }
 
+std::optional<std::vector<int>> Solver::finish(
+    EdgeReduction reduction, int emptyGoal,
+    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) const {
+    for (;;) {
+        const Region& region = reduction.region();
+        const auto tables =
+            databases(region.columns(), region.rows(), reduction.toCorner(emptyGoal));
+        std::vector<int> boardCells;
+        std::vector<int> cornerPath;
+        const bool budgeted = region.cells() > kSmallFinishCells;
+        const auto outcome =
+            searchShortest(*tables, reduction.corner(boardCells), stop,
+                           budgeted ? kLargeFinishNodeBudget
+                                    : std::numeric_limits<std::uint64_t>::max(),
+                           cornerPath);
+        if (outcome == ExactSearchOutcome::Stopped) {
+            return std::nullopt;
+        }
+        if (outcome == ExactSearchOutcome::Solved) {
+            std::vector<int> path = reduction.path();
+            for (int cell : cornerPath) {
+                path.push_back(boardCells[cell]);
+            }
+            return path;
+        }
+        // A 4 x 4 corner that takes long to search is cut down by one more edge.
+        std::vector<EdgeReduction> smaller =
+            reduceToCorner({reduction}, kSmallFinishCells, 1, estimate, stop);
+        if (smaller.empty()) {
+            return std::nullopt;
+        }
+        reduction = std::move(smaller.front());
+    }
+}
+
 Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
                        std::stop_token stop) const {
     Solution solution;
@@ -188,40 +225,26 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         }
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;
     };
-    std::optional<EdgeReduction> reduced =
-        reduceToCorner(std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
-                       smallGrid ? kSmallGridCandidates : kLargeGridCandidates,
-                       estimate, stop);
-    std::vector<int> cornerPath;
-    std::vector<int> boardCells;
-    while (reduced) {
-        const Region& region = reduced->region();
-        const auto tables =
-            databases(region.columns(), region.rows(), reduced->toCorner(emptyGoal));
-        const bool budgeted = region.cells() > kSmallFinishCells;
-        const auto outcome =
-            searchShortest(*tables, reduced->corner(boardCells), stop,
-                           budgeted ? kLargeFinishNodeBudget
-                                    : std::numeric_limits<std::uint64_t>::max(),
-                           cornerPath);
-        if (outcome == ExactSearchOutcome::Solved) {
-            break;
+    const std::vector<EdgeReduction> reduced =
+        reduceToCorner(starts, largeFinish ? kLargeFinishCells : kSmallFinishCells,
+                       smallGrid ? kSmallGridCandidates : kLargeGridCandidates, estimate, stop);
+    // The best few are finished exactly and the shortest whole solution kept.
+    std::optional<std::vector<int>> best;
+    for (std::size_t i = 0; i < reduced.size() && i < kExactFinishes; ++i) {
+        std::optional<std::vector<int>> path = finish(reduced[i], emptyGoal, estimate, stop);
+        if (!path) {
+            solution.stopped = true;
+            return solution;
         }
-        if (outcome == ExactSearchOutcome::Stopped) {
-            reduced.reset();
-            break;
+        if (!best || path->size() < best->size()) {
+            best = std::move(path);
         }
-        // A 4 x 4 corner that takes long to search is cut down by one more edge.
-        reduced = reduceToCorner({*reduced}, kSmallFinishCells, 1, estimate, stop);
     }
-    if (!reduced) {
+    if (!best) {
         solution.stopped = true;
         return solution;
     }
-    solution.emptyCellPath = reduced->path();
-    for (int cell : cornerPath) {
-        solution.emptyCellPath.push_back(boardCells[cell]);
-    }
+    solution.emptyCellPath = std::move(*best);
     return solution;
 }
 

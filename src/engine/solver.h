@@ -7,15 +7,18 @@
 // the goal board.
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <stop_token>
 #include <tuple>
 #include <vector>
 
 namespace mosaic {
 
+class EdgeReduction;
 class PatternDatabases;
 
 // A board as the solver sees it: `cells` is row-major, 1..columns*rows-1 are pieces, 0 is empty.
@@ -59,6 +62,11 @@ public:
     std::size_t tableBytes() const;
 
 private:
+    // The path of `reduction` followed by its corner's exact solution; empty if stopped.
+    std::optional<std::vector<int>> finish(
+        EdgeReduction reduction, int emptyGoal,
+        const std::function<int(const EdgeReduction&)>& estimate,
+        const std::stop_token& stop) const;
     std::shared_ptr<const PatternDatabases> databases(int columns, int rows,
                                                       int emptyGoalCell) const;
 
