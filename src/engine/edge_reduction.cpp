@@ -156,7 +156,6 @@ int EdgeReduction::neighbours(int cell, int* out) const {
     return count;
 }
 
-
 // Moves from (piece cell, empty cell) to the piece's goal cell, the other pieces ignored: a
 // breadth-first search back from every state with the piece home.
 std::vector<int> EdgeReduction::pieceDistances(int goalCell) const {
@@ -185,7 +184,6 @@ std::vector<int> EdgeReduction::pieceDistances(int goalCell) const {
     }
     return distance;
 }
-
 
 // A* over (cells of the tracked pieces, empty cell). The group's pieces must come home; a
 // follower (the next piece to fix) only adds part of its own distance home at the end, so the
@@ -387,9 +385,10 @@ std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxC
     return lineOf;
 }
 
-std::vector<EdgeReduction> reduceToCorner(
-    const std::vector<EdgeReduction>& starts, int maxCells, int keep,
-    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) {
+std::vector<EdgeReduction> reduceToCorner(const std::vector<EdgeReduction>& starts, int maxCells,
+                                          int keep,
+                                          const std::function<int(const EdgeReduction&)>& estimate,
+                                          const std::stop_token& stop) {
     struct Candidate {
         long score;
         std::size_t start;
@@ -413,8 +412,7 @@ std::vector<EdgeReduction> reduceToCorner(
                         if (!trial.fixLine(*order, groupSize)) {
                             return {};
                         }
-                        const long score =
-                            static_cast<long>(trial.path().size()) + estimate(trial);
+                        const long score = static_cast<long>(trial.path().size()) + estimate(trial);
                         next.push_back({score, candidate.start, std::move(trial)});
                     }
                 }

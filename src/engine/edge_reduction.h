@@ -87,8 +87,9 @@ std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxC
 // threes on small regions; either line on square regions); for each start, the `keep`
 // candidates with the fewest moves plus `estimate` of the moves still to come go on to the next
 // line. Returns the last candidates, best first; empty if stopped.
-std::vector<EdgeReduction> reduceToCorner(
-    const std::vector<EdgeReduction>& starts, int maxCells, int keep,
-    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop);
+std::vector<EdgeReduction> reduceToCorner(const std::vector<EdgeReduction>& starts, int maxCells,
+                                          int keep,
+                                          const std::function<int(const EdgeReduction&)>& estimate,
+                                          const std::stop_token& stop);
 
 }  // namespace mosaic

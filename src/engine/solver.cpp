@@ -72,8 +72,9 @@ void checkBoards(const SolverBoard& board, const SolverBoard& goal) {
                holdsEachLabelOnce(b);
     };
     if (!fits(board) || !fits(goal) || board.columns != goal.columns || board.rows != goal.rows) {
-        throw std::invalid_argument("solver boards must be the same grid of 3 to 10 a side, "
-                                    "each holding every label once");
+        throw std::invalid_argument(
+            "solver boards must be the same grid of 3 to 10 a side, "
+            "each holding every label once");
     }
 }
 
@@ -93,8 +94,8 @@ std::vector<int> inGoalTerms(const SolverBoard& board, const SolverBoard& goal) 
 bool isSolvable(const SolverBoard& board, const SolverBoard& goal) {
     checkBoards(board, goal);
     std::vector<int> pieces = inGoalTerms(board, goal);
-    const int empty = static_cast<int>(
-        std::find(board.cells.begin(), board.cells.end(), 0) - board.cells.begin());
+    const int empty = static_cast<int>(std::find(board.cells.begin(), board.cells.end(), 0) -
+                                       board.cells.begin());
     const int emptyGoal = pieces[empty];
     const int distance = std::abs(empty % board.columns - emptyGoal % board.columns) +
                          std::abs(empty / board.columns - emptyGoal / board.columns);
@@ -140,11 +141,10 @@ std::optional<std::vector<int>> Solver::finish(
         std::vector<int> boardCells;
         std::vector<int> cornerPath;
         const bool budgeted = region.cells() > kSmallFinishCells;
-        const auto outcome =
-            searchShortest(*tables, reduction.corner(boardCells), stop,
-                           budgeted ? kLargeFinishNodeBudget
-                                    : std::numeric_limits<std::uint64_t>::max(),
-                           cornerPath);
+        const auto outcome = searchShortest(
+            *tables, reduction.corner(boardCells), stop,
+            budgeted ? kLargeFinishNodeBudget : std::numeric_limits<std::uint64_t>::max(),
+            cornerPath);
         if (outcome == ExactSearchOutcome::Stopped) {
             return std::nullopt;
         }
@@ -178,9 +178,9 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     const int emptyGoal = goalCells(goal)[0];
 
     if (columns * rows <= kMaxExactCells) {
-        const auto outcome = searchShortest(*databases(columns, rows, emptyGoal), pieces, stop,
-                                            std::numeric_limits<std::uint64_t>::max(),
-                                            solution.emptyCellPath);
+        const auto outcome =
+            searchShortest(*databases(columns, rows, emptyGoal), pieces, stop,
+                           std::numeric_limits<std::uint64_t>::max(), solution.emptyCellPath);
         solution.shortest = outcome == ExactSearchOutcome::Solved;
         solution.stopped = outcome == ExactSearchOutcome::Stopped;
         return solution;
@@ -197,8 +197,9 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     }
     const std::vector<int> lineOf = edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
     const int lines = lineOf[emptyGoal];
-    const std::span<const int> extraWeights = smallGrid ? std::span<const int>(kSmallGridExtraWeights)
-                                                        : std::span<const int>(kLargeGridExtraWeights);
+    const std::span<const int> extraWeights = smallGrid
+                                                  ? std::span<const int>(kSmallGridExtraWeights)
+                                                  : std::span<const int>(kLargeGridExtraWeights);
     for (int extra : extraWeights) {
         std::vector<int> weight(lineOf.size());
         for (std::size_t piece = 0; piece < weight.size(); ++piece) {

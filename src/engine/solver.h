@@ -63,10 +63,9 @@ public:
 
 private:
     // The path of `reduction` followed by its corner's exact solution; empty if stopped.
-    std::optional<std::vector<int>> finish(
-        EdgeReduction reduction, int emptyGoal,
-        const std::function<int(const EdgeReduction&)>& estimate,
-        const std::stop_token& stop) const;
+    std::optional<std::vector<int>> finish(EdgeReduction reduction, int emptyGoal,
+                                           const std::function<int(const EdgeReduction&)>& estimate,
+                                           const std::stop_token& stop) const;
     std::shared_ptr<const PatternDatabases> databases(int columns, int rows,
                                                       int emptyGoalCell) const;
 

@@ -11,8 +11,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
                                 int movesPerDistance, const std::stop_token& stop) {
     const int cells = columns * rows;
     const auto distance = [&](int cell, int piece) {
-        return weight[piece] *
-               (std::abs(cell % columns - piece % columns) + std::abs(cell / columns - piece / columns));
+        return weight[piece] * (std::abs(cell % columns - piece % columns) +
+                                std::abs(cell / columns - piece / columns));
     };
     // Random keys per (piece, cell): a board's key is the XOR over its cells, so boards reached
     // by different moves are kept once.
@@ -59,8 +59,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             if (i == here || other == emptyPiece) {
                 continue;
             }
-            const bool sameLine = alongRow ? other / columns == piece / columns
-                                           : other % columns == piece % columns;
+            const bool sameLine =
+                alongRow ? other / columns == piece / columns : other % columns == piece % columns;
             const int goalThere = alongRow ? other % columns : other / columns;
             if (sameLine && (i - here) * (goalThere - goalHere) < 0) {
                 sum += weight[piece] + weight[other];
@@ -80,7 +80,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             first.total += distance(cell, piece);
             // Each pair is met from both ends.
             first.total += (conflicts(boards.data(), piece, cell, true) +
-                            conflicts(boards.data(), piece, cell, false)) / 2;
+                            conflicts(boards.data(), piece, cell, false)) /
+                           2;
         }
     }
     std::vector<Entry> beam{first};
@@ -101,8 +102,7 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             const int empty = entry.empty;
             const int column = empty % columns;
             const int next[4] = {empty >= columns ? empty - columns : -1,
-                                 column > 0 ? empty - 1 : -1,
-                                 column < columns - 1 ? empty + 1 : -1,
+                                 column > 0 ? empty - 1 : -1, column < columns - 1 ? empty + 1 : -1,
                                  empty + columns < cells ? empty + columns : -1};
             for (int cell : next) {
                 if (cell < 0 || cell == entry.previous) {
@@ -129,8 +129,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
         const auto better = [](const Candidate& a, const Candidate& b) {
             return a.total != b.total ? a.total < b.total : a.hash < b.hash;
         };
-        const auto kept = candidates.begin() +
-                          std::min<std::ptrdiff_t>(2 * beamWidth, std::ssize(candidates));
+        const auto kept =
+            candidates.begin() + std::min<std::ptrdiff_t>(2 * beamWidth, std::ssize(candidates));
         std::nth_element(candidates.begin(), kept - 1, candidates.end(), better);
         std::sort(candidates.begin(), kept, better);
         candidates.erase(kept, candidates.end());
@@ -147,9 +147,10 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             }
             const Entry& parent = beam[candidate.from];
             const std::size_t offset = nextBoards.size();
-            nextBoards.insert(nextBoards.end(),
-                              boards.begin() + static_cast<std::ptrdiff_t>(candidate.from) * cells,
-                              boards.begin() + static_cast<std::ptrdiff_t>(candidate.from + 1) * cells);
+            nextBoards.insert(
+                nextBoards.end(),
+                boards.begin() + static_cast<std::ptrdiff_t>(candidate.from) * cells,
+                boards.begin() + static_cast<std::ptrdiff_t>(candidate.from + 1) * cells);
             nextBoards[offset + parent.empty] = nextBoards[offset + candidate.cell];
             nextBoards[offset + candidate.cell] = static_cast<std::uint8_t>(emptyPiece);
             steps.push_back({parent.history, candidate.cell});

@@ -60,11 +60,14 @@ inline mosaic::SolverBoard scrambledBoard(const mosaic::SolverBoard& goal, int m
     for (int move = 0; move < moves; ++move) {
         std::vector<int> options;
         const int column = empty % board.columns;
-        if (empty >= board.columns) options.push_back(empty - board.columns);
+        if (empty >= board.columns)
+            options.push_back(empty - board.columns);
         if (empty + board.columns < static_cast<int>(board.cells.size()))
             options.push_back(empty + board.columns);
-        if (column > 0) options.push_back(empty - 1);
-        if (column < board.columns - 1) options.push_back(empty + 1);
+        if (column > 0)
+            options.push_back(empty - 1);
+        if (column < board.columns - 1)
+            options.push_back(empty + 1);
         std::erase(options, previous);
         const int next = options[random() % options.size()];
         std::swap(board.cells[empty], board.cells[next]);
@@ -80,7 +83,8 @@ inline bool play(mosaic::SolverBoard& board, const std::vector<int>& path) {
                                  board.cells.begin());
     for (int next : path) {
         const int cells = static_cast<int>(board.cells.size());
-        const bool sideways = std::abs(next - empty) == 1 && next / board.columns == empty / board.columns;
+        const bool sideways =
+            std::abs(next - empty) == 1 && next / board.columns == empty / board.columns;
         const bool upDown = std::abs(next - empty) == board.columns;
         if (next < 0 || next >= cells || !(sideways || upDown)) {
             return false;

@@ -38,11 +38,14 @@ int EmptyCell(const SolverBoard& board) {
 std::vector<int> Neighbours(const SolverBoard& board, int cell) {
     std::vector<int> next;
     const int column = cell % board.columns;
-    if (cell >= board.columns) next.push_back(cell - board.columns);
+    if (cell >= board.columns)
+        next.push_back(cell - board.columns);
     if (cell + board.columns < static_cast<int>(board.cells.size()))
         next.push_back(cell + board.columns);
-    if (column > 0) next.push_back(cell - 1);
-    if (column < board.columns - 1) next.push_back(cell + 1);
+    if (column > 0)
+        next.push_back(cell - 1);
+    if (column < board.columns - 1)
+        next.push_back(cell + 1);
     return next;
 }
 
@@ -128,15 +131,19 @@ struct PlainSearch {
     // Returns the next bound to try, or -1 once solved within `bound`.
     int Search(int empty, int previous, int moves, int bound) {
         const int h = Manhattan();
-        if (moves + h > bound) return moves + h;
-        if (h == 0) return -1;
+        if (moves + h > bound)
+            return moves + h;
+        if (h == 0)
+            return -1;
         int next = 1 << 30;
         for (int cell : Neighbours(board, empty)) {
-            if (cell == previous) continue;
+            if (cell == previous)
+                continue;
             std::swap(board.cells[empty], board.cells[cell]);
             const int result = Search(cell, empty, moves + 1, bound);
             std::swap(board.cells[empty], board.cells[cell]);
-            if (result < 0) return -1;
+            if (result < 0)
+                return -1;
             next = std::min(next, result);
         }
         return next;
@@ -145,7 +152,8 @@ struct PlainSearch {
     int ShortestLength() {
         for (int bound = Manhattan();;) {
             const int result = Search(EmptyCell(board), -1, 0, bound);
-            if (result < 0) return bound;
+            if (result < 0)
+                return bound;
             bound = result;
         }
     }
@@ -158,8 +166,8 @@ TEST(Solver, ThreeByFourAndFourByThreeMatchPlainSearch) {
         for (GoalOrder order : kGoalOrders) {
             const SolverBoard goal = solver_boards::goalBoard(columns, rows, order);
             for (int i = 0; i < 6; ++i) {
-                const SolverBoard board =
-                    solver_boards::scrambledBoard(goal, 30 + static_cast<int>(random() % 11), random);
+                const SolverBoard board = solver_boards::scrambledBoard(
+                    goal, 30 + static_cast<int>(random() % 11), random);
                 SCOPED_TRACE(Describe(board));
                 PlainSearch plain{board, std::vector<int>(goal.cells.size())};
                 for (int cell = 0; cell < static_cast<int>(goal.cells.size()); ++cell) {
@@ -180,7 +188,7 @@ TEST(Solver, LargerGridsAreSolvedWellWithinTheClassicPlayersMoves) {
     struct Case {
         int columns, rows, boardsPerOrder, maxMoves;
     };
-    const Case cases[] = {{5, 5, 3, 176}, {6, 4, 3, 171}, {4, 6, 1, 171},
+    const Case cases[] = {{5, 5, 3, 176}, {6, 4, 3, 171},  {4, 6, 1, 171},
                           {7, 7, 1, 574}, {10, 3, 1, 294}, {10, 10, 1, 1770}};
     mosaic::Solver solver;
     std::mt19937 random(55);
