@@ -13,6 +13,7 @@
 #include <random>
 #include <stop_token>
 #include <string>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -230,6 +231,26 @@ TEST(Solver, AStopRequestEndsTheSolveWithoutAPath) {
         solver.solve(solver_boards::randomBoard(goal, random), goal, stop.get_token());
     EXPECT_TRUE(solution.stopped);
     EXPECT_TRUE(solution.emptyCellPath.empty());
+}
+
+TEST(Solver, SolvesRunSideBySideOnOneSolver) {
+    // Both threads want the same tables at once; each must get them whole and find the same
+    // solution as a solve on its own.
+    const mosaic::Solver solver;
+    const SolverBoard goal = solver_boards::goalBoard(3, 4, GoalOrder::ColumnsAscending);
+    std::mt19937 random(12);
+    const SolverBoard boards[] = {solver_boards::randomBoard(goal, random),
+                                  solver_boards::randomBoard(goal, random)};
+    mosaic::Solution solutions[2];
+    {
+        std::jthread first([&] { solutions[0] = solver.solve(boards[0], goal); });
+        std::jthread second([&] { solutions[1] = solver.solve(boards[1], goal); });
+    }
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(Describe(boards[i]));
+        EXPECT_EQ(CheckedLength(boards[i], solutions[i], goal),
+                  static_cast<int>(solver.solve(boards[i], goal).emptyCellPath.size()));
+    }
 }
 
 TEST(Solver, BoardsThatDoNotFitAreRejected) {
