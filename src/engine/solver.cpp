@@ -30,11 +30,14 @@ constexpr int kSmallFinishCells = 12;
 constexpr int kLargeFinishCells = 16;
 constexpr int kMaxCellsForLargeFinish = 36;
 constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
+// Candidates after the best by estimate get a tenth of that, and are dropped if it runs out.
+constexpr std::uint64_t kLaterFinishNodeBudget = 300'000;
 // Ways of fixing the edges carried side by side on grids up to 36 cells and above.
 constexpr int kSmallGridCandidates = 8;
 constexpr int kLargeGridCandidates = 3;
-// Candidates finished exactly at the end.
-constexpr std::size_t kExactFinishes = 3;
+// Candidates finished exactly at the end: all of them on corners of 12 cells, which take well
+// under a millisecond, and the best eight by estimate on 4 x 4 corners.
+constexpr std::size_t kLargeCornerExactFinishes = 8;
 // Moves per unit of distance home that fixing edges costs on average, in tenths.
 constexpr int kFinishMovesPerDistance = 35;
 // The whole-board beam searches: their width, the weights (in tenths, on top of 10) of the first
@@ -132,7 +135,7 @@ std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
 }
 
 std::optional<std::vector<int>> Solver::finish(
-    EdgeReduction reduction, int emptyGoal,
+    EdgeReduction reduction, int emptyGoal, bool first,
     const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) const {
     for (;;) {
         const Region& region = reduction.region();
@@ -141,10 +144,11 @@ std::optional<std::vector<int>> Solver::finish(
         std::vector<int> boardCells;
         std::vector<int> cornerPath;
         const bool budgeted = region.cells() > kSmallFinishCells;
-        const auto outcome = searchShortest(
-            *tables, reduction.corner(boardCells), stop,
-            budgeted ? kLargeFinishNodeBudget : std::numeric_limits<std::uint64_t>::max(),
-            cornerPath);
+        const std::uint64_t budget = !budgeted ? std::numeric_limits<std::uint64_t>::max()
+                                     : first   ? kLargeFinishNodeBudget
+                                               : kLaterFinishNodeBudget;
+        const auto outcome =
+            searchShortest(*tables, reduction.corner(boardCells), stop, budget, cornerPath);
         if (outcome == ExactSearchOutcome::Stopped) {
             return std::nullopt;
         }
@@ -154,6 +158,9 @@ std::optional<std::vector<int>> Solver::finish(
                 path.push_back(boardCells[cell]);
             }
             return path;
+        }
+        if (!first) {
+            return std::nullopt;  // the first candidate stands in
         }
         // A 4 x 4 corner that takes long to search is cut down by one more edge.
         std::vector<EdgeReduction> smaller =
@@ -231,13 +238,15 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
                        smallGrid ? kSmallGridCandidates : kLargeGridCandidates, estimate, stop);
     // The best few are finished exactly and the shortest whole solution kept.
     std::optional<std::vector<int>> best;
-    for (std::size_t i = 0; i < reduced.size() && i < kExactFinishes; ++i) {
-        std::optional<std::vector<int>> path = finish(reduced[i], emptyGoal, estimate, stop);
-        if (!path) {
+    const std::size_t finishes = largeFinish ? kLargeCornerExactFinishes : reduced.size();
+    for (std::size_t i = 0; i < reduced.size() && i < finishes; ++i) {
+        std::optional<std::vector<int>> path =
+            finish(reduced[i], emptyGoal, i == 0, estimate, stop);
+        if (stop.stop_requested()) {
             solution.stopped = true;
             return solution;
         }
-        if (!best || path->size() < best->size()) {
+        if (path && (!best || path->size() < best->size())) {
             best = std::move(path);
         }
     }

@@ -62,8 +62,10 @@ public:
     std::size_t tableBytes() const;
 
 private:
-    // The path of `reduction` followed by its corner's exact solution; empty if stopped.
-    std::optional<std::vector<int>> finish(EdgeReduction reduction, int emptyGoal,
+    // The path of `reduction` followed by its corner's exact solution; empty if stopped, or if
+    // the corner takes long to search and this is not the `first` candidate (the first then
+    // gives up its corner to one more edge).
+    std::optional<std::vector<int>> finish(EdgeReduction reduction, int emptyGoal, bool first,
                                            const std::function<int(const EdgeReduction&)>& estimate,
                                            const std::stop_token& stop) const;
     std::shared_ptr<const PatternDatabases> databases(int columns, int rows,
