@@ -1,6 +1,6 @@
 // The solver against searches of its own kind written plainly here: a breadth-first search over
-// every 3 x 3 board, and an IDA* with Manhattan distance only on 3 x 4 and 4 x 3 boards. Larger
-// grids are checked for legal solutions within the length the game allows.
+// every 3 x 3 board, and an IDA* with Manhattan distance only on 3 x 4, 4 x 3 and 4 x 4 boards.
+// Larger grids are checked for legal solutions within the length the game allows.
 
 #include "engine/solver.h"
 #include "engine/solver_boards.h"
@@ -110,7 +110,7 @@ TEST(Solver, ThreeByThreeMatchesBreadthFirstSearchInEveryOrder) {
     }
 }
 
-// ---- 3 x 4 and 4 x 3: IDA* with Manhattan distance alone ------------------------------------
+// ---- 3 x 4, 4 x 3 and 4 x 4: IDA* with Manhattan distance alone -----------------------------
 
 struct PlainSearch {
     SolverBoard board;
@@ -160,10 +160,10 @@ struct PlainSearch {
     }
 };
 
-TEST(Solver, ThreeByFourAndFourByThreeMatchPlainSearch) {
+TEST(Solver, UpToSixteenCellsMatchesPlainSearch) {
     mosaic::Solver solver;
     std::mt19937 random(34);
-    for (const auto& [columns, rows] : {std::pair{3, 4}, std::pair{4, 3}}) {
+    for (const auto& [columns, rows] : {std::pair{3, 4}, std::pair{4, 3}, std::pair{4, 4}}) {
         for (GoalOrder order : kGoalOrders) {
             const SolverBoard goal = solver_boards::goalBoard(columns, rows, order);
             for (int i = 0; i < 6; ++i) {
