@@ -79,29 +79,33 @@ std::vector<std::vector<int>> EdgeReduction::nextLines(bool eitherOnSquares) con
 // Groups of `groupSize` from the line's front (or the whole line at once); the last group holds
 // the last two cells, because the last piece of a line cannot be put in place alone without
 // moving the one before it.
-bool EdgeReduction::fixLine(const std::vector<int>& line, int groupSize) {
+std::vector<std::vector<int>> lineGroups(const std::vector<int>& line, int groupSize) {
     const int count = static_cast<int>(line.size());
     std::vector<std::vector<int>> groups;
     if (groupSize >= count) {
         groups.push_back(line);
-    } else {
-        int i = (count - 2) % groupSize;
-        if (i > 0) {
-            groups.emplace_back(line.begin(), line.begin() + i);
-        }
-        for (; i < count - 2; i += groupSize) {
-            groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
-        }
-        groups.push_back({line[count - 2], line[count - 1]});
+        return groups;
     }
+    int i = (count - 2) % groupSize;
+    if (i > 0) {
+        groups.emplace_back(line.begin(), line.begin() + i);
+    }
+    for (; i < count - 2; i += groupSize) {
+        groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
+    }
+    groups.push_back({line[count - 2], line[count - 1]});
+    return groups;
+}
+
+bool EdgeReduction::fixLine(const std::vector<std::vector<int>>& groups) {
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const int follower = g + 1 < groups.size() && groups[g].size() == 1 ? groups[g + 1][0] : -1;
         if (!fixGroup(groups[g], follower)) {
             return false;
         }
     }
-    const int first = line.front();
-    const int last = line.back();
+    const int first = groups.front().front();
+    const int last = groups.back().back();
     if (first / columns_ == last / columns_) {  // a row
         (first / columns_ == region_.top ? region_.top : region_.bottom) +=
             first / columns_ == region_.top ? 1 : -1;
@@ -406,15 +410,22 @@ std::vector<EdgeReduction> reduceToCorner(const std::vector<EdgeReduction>& star
             const int lineLength = static_cast<int>(reduction.nextLines(false).front().size());
             for (const auto& line : reduction.nextLines(keep > 1)) {
                 const std::vector<int> reversed(line.rbegin(), line.rend());
+                std::vector<std::vector<std::vector<int>>> ways;  // distinct splits only
                 for (int groupSize = 1; groupSize <= std::min(maxGroup, lineLength); ++groupSize) {
                     for (const auto* order : {&line, &reversed}) {
-                        EdgeReduction trial = reduction;
-                        if (!trial.fixLine(*order, groupSize)) {
-                            return {};
+                        auto groups = lineGroups(*order, groupSize);
+                        if (std::find(ways.begin(), ways.end(), groups) == ways.end()) {
+                            ways.push_back(std::move(groups));
                         }
-                        const long score = static_cast<long>(trial.path().size()) + estimate(trial);
-                        next.push_back({score, candidate.start, std::move(trial)});
                     }
+                }
+                for (const auto& groups : ways) {
+                    EdgeReduction trial = reduction;
+                    if (!trial.fixLine(groups)) {
+                        return {};
+                    }
+                    const long score = static_cast<long>(trial.path().size()) + estimate(trial);
+                    next.push_back({score, candidate.start, std::move(trial)});
                 }
             }
         }

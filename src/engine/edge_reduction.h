@@ -46,9 +46,9 @@ public:
     // holds the empty cell's goal.
     std::vector<std::vector<int>> nextLines(bool eitherOnSquares) const;
 
-    // Fixes `line` (one of nextLines()) in groups of `groupSize` from its front and takes it out
+    // Fixes a line (one of nextLines(), split by lineGroups()) group by group and takes it out
     // of the region; false if stopped.
-    bool fixLine(const std::vector<int>& line, int groupSize);
+    bool fixLine(const std::vector<std::vector<int>>& groups);
 
     const Region& region() const { return region_; }
     const std::vector<int>& path() const { return path_; }
@@ -77,6 +77,10 @@ private:
     std::vector<int> path_;
     std::shared_ptr<SearchScratch> scratch_;  // shared by copies, which search one at a time
 };
+
+// `line` split into the groups fixed together: groups of `groupSize` from its front, the last
+// two cells together, or the whole line when `groupSize` covers it.
+std::vector<std::vector<int>> lineGroups(const std::vector<int>& line, int groupSize);
 
 // For each cell, the index of the edge line that fixes it when lines are taken across the longer
 // side until at most `maxCells` are left; cells of that corner get the number of lines.
