@@ -87,7 +87,7 @@ std::unordered_map<std::uint64_t, int> DistancesFrom(const SolverBoard& goal) {
     return distance;
 }
 
-TEST(Solver, ThreeByThreeMatchesBreadthFirstSearchInEveryOrder) {
+TEST(SearchSolver, ThreeByThreeMatchesBreadthFirstSearchInEveryOrder) {
     mosaic::Solver solver;
     std::mt19937 random(3);
     for (GoalOrder order : kGoalOrders) {
@@ -160,7 +160,7 @@ struct PlainSearch {
     }
 };
 
-TEST(Solver, UpToSixteenCellsMatchesPlainSearch) {
+TEST(SearchSolver, UpToSixteenCellsMatchesPlainSearch) {
     mosaic::Solver solver;
     std::mt19937 random(34);
     for (const auto& [columns, rows] : {std::pair{3, 4}, std::pair{4, 3}, std::pair{4, 4}}) {
@@ -184,7 +184,7 @@ TEST(Solver, UpToSixteenCellsMatchesPlainSearch) {
 
 // ---- Larger grids ---------------------------------------------------------------------------
 
-TEST(Solver, LargerGridsAreSolvedWellWithinTheClassicPlayersMoves) {
+TEST(SearchSolver, LargerGridsAreSolvedWellWithinTheClassicPlayersMoves) {
     // 0.6 of the classic automatic player's average moves on random boards of each size.
     struct Case {
         int columns, rows, boardsPerOrder, maxMoves;
@@ -209,7 +209,7 @@ TEST(Solver, LargerGridsAreSolvedWellWithinTheClassicPlayersMoves) {
 
 // ---- Boards that cannot be solved, stopping, bad input --------------------------------------
 
-TEST(Solver, BoardsWithTheWrongParityAreRefused) {
+TEST(SearchSolver, BoardsWithTheWrongParityAreRefused) {
     mosaic::Solver solver;
     for (const auto& [columns, rows] : {std::pair{4, 4}, std::pair{3, 5}, std::pair{10, 10}}) {
         const SolverBoard goal = solver_boards::goalBoard(columns, rows, GoalOrder::RowsAscending);
@@ -221,7 +221,7 @@ TEST(Solver, BoardsWithTheWrongParityAreRefused) {
     }
 }
 
-TEST(Solver, AStopRequestEndsTheSolveWithoutAPath) {
+TEST(SearchSolver, AStopRequestEndsTheSolveWithoutAPath) {
     mosaic::Solver solver;
     std::mt19937 random(9);
     std::stop_source stop;
@@ -233,7 +233,7 @@ TEST(Solver, AStopRequestEndsTheSolveWithoutAPath) {
     EXPECT_TRUE(solution.emptyCellPath.empty());
 }
 
-TEST(Solver, SolvesRunSideBySideOnOneSolver) {
+TEST(SearchSolver, SolvesRunSideBySideOnOneSolver) {
     // Both threads want the same tables at once; each must get them whole and find the same
     // solution as a solve on its own.
     const mosaic::Solver solver;
@@ -253,7 +253,7 @@ TEST(Solver, SolvesRunSideBySideOnOneSolver) {
     }
 }
 
-TEST(Solver, BoardsThatDoNotFitAreRejected) {
+TEST(SearchSolver, BoardsThatDoNotFitAreRejected) {
     mosaic::Solver solver;
     const SolverBoard goal = solver_boards::goalBoard(3, 3, GoalOrder::RowsAscending);
     SolverBoard repeated = goal;
