@@ -44,6 +44,8 @@ constexpr int kFinishMovesPerDistance = 35;
 // edge's pieces, falling to none for the corner's, and the moves a unit of distance is worth
 // where a search is cut.
 constexpr int kBeamWidth = 1024;
+constexpr int kWideBeamWidth = 4096;  // on grids of up to 30 cells, where it is cheap
+constexpr int kMaxCellsForWideBeam = 30;
 constexpr std::array kSmallGridExtraWeights{0, 30, 100};
 constexpr std::array kLargeGridExtraWeights{30};
 constexpr int kMovesPerDistance = 35;
@@ -214,7 +216,8 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         }
         weight[emptyGoal] = 0;
         EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
-        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, kBeamWidth,
+        const int width = columns * rows <= kMaxCellsForWideBeam ? kWideBeamWidth : kBeamWidth;
+        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, width,
                                        kMovesPerDistance, stop)) {
             start.slide(cell);
         }
