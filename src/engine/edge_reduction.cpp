@@ -79,29 +79,33 @@ std::vector<std::vector<int>> EdgeReduction::nextLines(bool eitherOnSquares) con
 // Groups of `groupSize` from the line's front (or the whole line at once); the last group holds
 // the last two cells, because the last piece of a line cannot be put in place alone without
 // moving the one before it.
-bool EdgeReduction::fixLine(const std::vector<int>& line, int groupSize) {
+std::vector<std::vector<int>> lineGroups(const std::vector<int>& line, int groupSize) {
     const int count = static_cast<int>(line.size());
     std::vector<std::vector<int>> groups;
     if (groupSize >= count) {
         groups.push_back(line);
-    } else {
-        int i = (count - 2) % groupSize;
-        if (i > 0) {
-            groups.emplace_back(line.begin(), line.begin() + i);
-        }
-        for (; i < count - 2; i += groupSize) {
-            groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
-        }
-        groups.push_back({line[count - 2], line[count - 1]});
+        return groups;
     }
+    int i = (count - 2) % groupSize;
+    if (i > 0) {
+        groups.emplace_back(line.begin(), line.begin() + i);
+    }
+    for (; i < count - 2; i += groupSize) {
+        groups.emplace_back(line.begin() + i, line.begin() + i + groupSize);
+    }
+    groups.push_back({line[count - 2], line[count - 1]});
+    return groups;
+}
+
+bool EdgeReduction::fixLine(const std::vector<std::vector<int>>& groups) {
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const int follower = g + 1 < groups.size() && groups[g].size() == 1 ? groups[g + 1][0] : -1;
         if (!fixGroup(groups[g], follower)) {
             return false;
         }
     }
-    const int first = line.front();
-    const int last = line.back();
+    const int first = groups.front().front();
+    const int last = groups.back().back();
     if (first / columns_ == last / columns_) {  // a row
         (first / columns_ == region_.top ? region_.top : region_.bottom) +=
             first / columns_ == region_.top ? 1 : -1;
@@ -385,39 +389,68 @@ std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxC
     return lineOf;
 }
 
-std::optional<EdgeReduction> reduceToCorner(
-    std::vector<EdgeReduction> frontier, int maxCells, int keep,
-    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) {
-    while (frontier.front().region().cells() > maxCells) {
-        std::vector<std::pair<long, EdgeReduction>> next;
-        for (const EdgeReduction& reduction : frontier) {
+std::vector<EdgeReduction> reduceToCorner(const std::vector<EdgeReduction>& starts, int maxCells,
+                                          int keep,
+                                          const std::function<int(const EdgeReduction&)>& estimate,
+                                          const std::stop_token& stop) {
+    struct Candidate {
+        long score;
+        std::size_t start;
+        EdgeReduction reduction;
+    };
+    std::vector<Candidate> frontier;
+    for (std::size_t start = 0; start < starts.size(); ++start) {
+        frontier.push_back({0, start, starts[start]});
+    }
+    while (frontier.front().reduction.region().cells() > maxCells) {
+        std::vector<Candidate> next;
+        for (const Candidate& candidate : frontier) {
+            const EdgeReduction& reduction = candidate.reduction;
             const int maxGroup = reduction.region().cells() <= kMaxCellsForThrees ? 3 : 2;
             const int lineLength = static_cast<int>(reduction.nextLines(false).front().size());
             for (const auto& line : reduction.nextLines(keep > 1)) {
                 const std::vector<int> reversed(line.rbegin(), line.rend());
+                std::vector<std::vector<std::vector<int>>> ways;  // distinct splits only
                 for (int groupSize = 1; groupSize <= std::min(maxGroup, lineLength); ++groupSize) {
                     for (const auto* order : {&line, &reversed}) {
-                        EdgeReduction trial = reduction;
-                        if (!trial.fixLine(*order, groupSize)) {
-                            return std::nullopt;
+                        auto groups = lineGroups(*order, groupSize);
+                        if (std::find(ways.begin(), ways.end(), groups) == ways.end()) {
+                            ways.push_back(std::move(groups));
                         }
-                        const long score = static_cast<long>(trial.path().size()) + estimate(trial);
-                        next.emplace_back(score, std::move(trial));
                     }
+                }
+                for (const auto& groups : ways) {
+                    EdgeReduction trial = reduction;
+                    if (!trial.fixLine(groups)) {
+                        return {};
+                    }
+                    const long score = static_cast<long>(trial.path().size()) + estimate(trial);
+                    next.push_back({score, candidate.start, std::move(trial)});
                 }
             }
         }
         if (stop.stop_requested()) {
-            return std::nullopt;
+            return {};
         }
         std::stable_sort(next.begin(), next.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
+                         [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+        // Each start keeps its own best few: the estimate misjudges some starts' boards (after a
+        // beam search the pieces left are near home but cost more per step), so one start must
+        // not crowd out the others before their true costs show.
         frontier.clear();
-        for (std::size_t i = 0; i < next.size() && static_cast<int>(i) < keep; ++i) {
-            frontier.push_back(std::move(next[i].second));
+        std::vector<int> kept(starts.size(), 0);
+        for (Candidate& candidate : next) {
+            if (kept[candidate.start] < keep) {
+                ++kept[candidate.start];
+                frontier.push_back(std::move(candidate));
+            }
         }
     }
-    return std::move(frontier.front());
+    std::vector<EdgeReduction> reduced;
+    for (Candidate& candidate : frontier) {
+        reduced.push_back(std::move(candidate.reduction));
+    }
+    return reduced;
 }
 
 }  // namespace mosaic

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <stop_token>
 #include <vector>
 
@@ -47,9 +46,9 @@ public:
     // holds the empty cell's goal.
     std::vector<std::vector<int>> nextLines(bool eitherOnSquares) const;
 
-    // Fixes `line` (one of nextLines()) in groups of `groupSize` from its front and takes it out
+    // Fixes a line (one of nextLines(), split by lineGroups()) group by group and takes it out
     // of the region; false if stopped.
-    bool fixLine(const std::vector<int>& line, int groupSize);
+    bool fixLine(const std::vector<std::vector<int>>& groups);
 
     const Region& region() const { return region_; }
     const std::vector<int>& path() const { return path_; }
@@ -79,17 +78,22 @@ private:
     std::shared_ptr<SearchScratch> scratch_;  // shared by copies, which search one at a time
 };
 
+// `line` split into the groups fixed together: groups of `groupSize` from its front, the last
+// two cells together, or the whole line when `groupSize` covers it.
+std::vector<std::vector<int>> lineGroups(const std::vector<int>& line, int groupSize);
+
 // For each cell, the index of the edge line that fixes it when lines are taken across the longer
 // side until at most `maxCells` are left; cells of that corner get the number of lines.
 std::vector<int> edgeLineOfCells(int columns, int rows, int emptyPiece, int maxCells);
 
-// Fixes edges until at most `maxCells` cells are left, from any of `starts` (all with regions
+// Fixes edges until at most `maxCells` cells are left, from each of `starts` (all with regions
 // of one size). Every line is tried several ways (from either end; single pieces, pairs, or
-// threes on small regions; either line on square regions); the `keep` candidates with the
-// fewest moves plus `estimate` of the moves still to come go on to the next line. Empty if
-// stopped.
-std::optional<EdgeReduction> reduceToCorner(
-    std::vector<EdgeReduction> starts, int maxCells, int keep,
-    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop);
+// threes on small regions; either line on square regions); for each start, the `keep`
+// candidates with the fewest moves plus `estimate` of the moves still to come go on to the next
+// line. Returns the last candidates, best first; empty if stopped.
+std::vector<EdgeReduction> reduceToCorner(const std::vector<EdgeReduction>& starts, int maxCells,
+                                          int keep,
+                                          const std::function<int(const EdgeReduction&)>& estimate,
+                                          const std::stop_token& stop);
 
 }  // namespace mosaic

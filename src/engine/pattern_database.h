@@ -27,7 +27,16 @@ public:
 
     // Lower bound on the moves of a group's pieces; cells[i] is where piecesOf(group)[i] is.
     int lowerBound(int group, const int* cells) const {
-        return tables_[group][rank(cells, static_cast<int>(groups_[group].size()))];
+        const int count = static_cast<int>(groups_[group].size());
+        const Mirror& mirror = mirrors_[group];
+        if (mirror.table == group) {
+            return tables_[group][rank(cells, count)];
+        }
+        int mirrored[kMaxCells];
+        for (int i = 0; i < count; ++i) {
+            mirrored[mirror.slot[i]] = mirror.cell[cells[i]];
+        }
+        return tables_[mirror.table][rank(mirrored, count)];
     }
 
     std::size_t bytes() const;
@@ -38,11 +47,22 @@ private:
     std::vector<std::uint8_t> build(const std::vector<int>& pieces) const;
     std::uint32_t spread(std::uint32_t mask, std::uint32_t open) const;
 
+    void findMirror(int group);
+
+    // A group that is the mirror image of an earlier one uses that one's table: piece i of the
+    // group is the image of piece slot[i] there, and cell[c] is the image of cell c.
+    struct Mirror {
+        int table;
+        std::vector<int> slot;
+        std::vector<int> cell;
+    };
+
     int columns_, rows_, cells_, emptyGoalCell_;
     std::uint32_t notFirstColumn_ = 0, notLastColumn_ = 0;  // masks for sideways steps
     std::vector<std::vector<int>> groups_;
     std::vector<int> groupOfPiece_;
-    std::vector<std::vector<std::uint8_t>> tables_;
+    std::vector<std::vector<std::uint8_t>> tables_;  // by group; empty for mirrored groups
+    std::vector<Mirror> mirrors_;
 };
 
 }  // namespace mosaic

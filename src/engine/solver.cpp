@@ -6,10 +6,12 @@
 #include "engine/whole_board_beam.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
@@ -28,18 +30,25 @@ constexpr int kSmallFinishCells = 12;
 constexpr int kLargeFinishCells = 16;
 constexpr int kMaxCellsForLargeFinish = 36;
 constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
+// Candidates after the best by estimate get a tenth of that, and are dropped if it runs out.
+constexpr std::uint64_t kLaterFinishNodeBudget = 300'000;
 // Ways of fixing the edges carried side by side on grids up to 36 cells and above.
 constexpr int kSmallGridCandidates = 8;
 constexpr int kLargeGridCandidates = 3;
+// Candidates finished exactly at the end: all of them on corners of 12 cells, which take well
+// under a millisecond, and the best eight by estimate on 4 x 4 corners.
+constexpr std::size_t kLargeCornerExactFinishes = 8;
 // Moves per unit of distance home that fixing edges costs on average, in tenths.
 constexpr int kFinishMovesPerDistance = 35;
-// The whole-board beam search on grids above 36 cells: its width, the weight (in tenths, on top
-// of 10) of the first edge's pieces, falling to none for the corner's, and the moves a unit of
-// distance is worth where it is cut.
+// The whole-board beam searches: their width, the weights (in tenths, on top of 10) of the first
+// edge's pieces, falling to none for the corner's, and the moves a unit of distance is worth
+// where a search is cut.
 constexpr int kBeamWidth = 1024;
-constexpr int kExtraWeightOfFirstLine = 30;
+constexpr int kWideBeamWidth = 4096;  // on grids of up to 30 cells, where it is cheap
+constexpr int kMaxCellsForWideBeam = 30;
+constexpr std::array kSmallGridExtraWeights{0, 30, 100};
+constexpr std::array kLargeGridExtraWeights{30};
 constexpr int kMovesPerDistance = 35;
-static const bool kBeamOnSmall = getenv("BEAMSMALL") != nullptr;
 
 // For each label, the cell it has on `goal`.
 std::vector<int> goalCells(const SolverBoard& goal) {
@@ -127,6 +136,44 @@ std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
     return tables;
 }
 
+std::optional<std::vector<int>> Solver::finish(
+    EdgeReduction reduction, int emptyGoal, bool first,
+    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) const {
+    for (;;) {
+        const Region& region = reduction.region();
+        const auto tables =
+            databases(region.columns(), region.rows(), reduction.toCorner(emptyGoal));
+        std::vector<int> boardCells;
+        std::vector<int> cornerPath;
+        const bool budgeted = region.cells() > kSmallFinishCells;
+        const std::uint64_t budget = !budgeted ? std::numeric_limits<std::uint64_t>::max()
+                                     : first   ? kLargeFinishNodeBudget
+                                               : kLaterFinishNodeBudget;
+        const auto outcome =
+            searchShortest(*tables, reduction.corner(boardCells), stop, budget, cornerPath);
+        if (outcome == ExactSearchOutcome::Stopped) {
+            return std::nullopt;
+        }
+        if (outcome == ExactSearchOutcome::Solved) {
+            std::vector<int> path = reduction.path();
+            for (int cell : cornerPath) {
+                path.push_back(boardCells[cell]);
+            }
+            return path;
+        }
+        if (!first) {
+            return std::nullopt;  // the first candidate stands in
+        }
+        // A 4 x 4 corner that takes long to search is cut down by one more edge.
+        std::vector<EdgeReduction> smaller =
+            reduceToCorner({reduction}, kSmallFinishCells, 1, estimate, stop);
+        if (smaller.empty()) {
+            return std::nullopt;
+        }
+        reduction = std::move(smaller.front());
+    }
+}
+
 Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
                        std::stop_token stop) const {
     Solution solution;
@@ -148,24 +195,29 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         return solution;
     }
 
-    // The edges are fixed from the board as it is and, on large grids only, from where a
-    // whole-board beam search leaves it; pieces of the first edges weigh more there, since those
-    // edges are fixed in the largest regions.
+    // The edges are fixed from the board as it is (small grids only) and from where whole-board
+    // beam searches leave it. Pieces of the first edges weigh more in those searches, since
+    // those edges are fixed in the largest regions; on small grids a few weightings are tried,
+    // as each suits other boards.
+    const bool smallGrid = columns * rows <= kMaxCellsForLargeFinish;
     std::vector<EdgeReduction> starts;
-    if (columns * rows <= kMaxCellsForLargeFinish) {
+    if (smallGrid) {
         starts.emplace_back(columns, rows, pieces, emptyGoal, stop);
     }
-    if (columns * rows > kMaxCellsForLargeFinish || kBeamOnSmall) {
-        const std::vector<int> lineOf =
-            edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
-        const int lines = lineOf[emptyGoal];
+    const std::vector<int> lineOf = edgeLineOfCells(columns, rows, emptyGoal, kSmallFinishCells);
+    const int lines = lineOf[emptyGoal];
+    const std::span<const int> extraWeights = smallGrid
+                                                  ? std::span<const int>(kSmallGridExtraWeights)
+                                                  : std::span<const int>(kLargeGridExtraWeights);
+    for (int extra : extraWeights) {
         std::vector<int> weight(lineOf.size());
         for (std::size_t piece = 0; piece < weight.size(); ++piece) {
-            weight[piece] = 10 + kExtraWeightOfFirstLine * (lines - lineOf[piece]) / lines;
+            weight[piece] = 10 + extra * (lines - lineOf[piece]) / lines;
         }
         weight[emptyGoal] = 0;
         EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
-        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, kBeamWidth,
+        const int width = columns * rows <= kMaxCellsForWideBeam ? kWideBeamWidth : kBeamWidth;
+        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, width,
                                        kMovesPerDistance, stop)) {
             start.slide(cell);
         }
@@ -175,8 +227,7 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
     // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
     // is worth the wait. Small grids also carry several ways of fixing the edges side by side,
     // judged by the corner's tables once they reach it.
-    const bool largeFinish =
-        columns * rows <= kMaxCellsForLargeFinish && std::min(columns, rows) >= 4;
+    const bool largeFinish = smallGrid && std::min(columns, rows) >= 4;
     const auto estimate = [&](const EdgeReduction& reduction) {
         if (largeFinish && reduction.region().cells() == kLargeFinishCells) {
             std::vector<int> boardCells;
@@ -185,39 +236,28 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
         }
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;
     };
-    std::optional<EdgeReduction> reduced = reduceToCorner(
-        std::move(starts), largeFinish ? kLargeFinishCells : kSmallFinishCells,
-        columns * rows <= kMaxCellsForLargeFinish ? kSmallGridCandidates : kLargeGridCandidates,
-        estimate, stop);
-    std::vector<int> cornerPath;
-    std::vector<int> boardCells;
-    while (reduced) {
-        const Region& region = reduced->region();
-        const auto tables =
-            databases(region.columns(), region.rows(), reduced->toCorner(emptyGoal));
-        const bool budgeted = region.cells() > kSmallFinishCells;
-        const auto outcome = searchShortest(
-            *tables, reduced->corner(boardCells), stop,
-            budgeted ? kLargeFinishNodeBudget : std::numeric_limits<std::uint64_t>::max(),
-            cornerPath);
-        if (outcome == ExactSearchOutcome::Solved) {
-            break;
+    const std::vector<EdgeReduction> reduced =
+        reduceToCorner(starts, largeFinish ? kLargeFinishCells : kSmallFinishCells,
+                       smallGrid ? kSmallGridCandidates : kLargeGridCandidates, estimate, stop);
+    // The best few are finished exactly and the shortest whole solution kept.
+    std::optional<std::vector<int>> best;
+    const std::size_t finishes = largeFinish ? kLargeCornerExactFinishes : reduced.size();
+    for (std::size_t i = 0; i < reduced.size() && i < finishes; ++i) {
+        std::optional<std::vector<int>> path =
+            finish(reduced[i], emptyGoal, i == 0, estimate, stop);
+        if (stop.stop_requested()) {
+            solution.stopped = true;
+            return solution;
         }
-        if (outcome == ExactSearchOutcome::Stopped) {
-            reduced.reset();
-            break;
+        if (path && (!best || path->size() < best->size())) {
+            best = std::move(path);
         }
-        // A 4 x 4 corner that takes long to search is cut down by one more edge.
-        reduced = reduceToCorner({*reduced}, kSmallFinishCells, 1, estimate, stop);
     }
-    if (!reduced) {
+    if (!best) {
         solution.stopped = true;
         return solution;
     }
-    solution.emptyCellPath = reduced->path();
-    for (int cell : cornerPath) {
-        solution.emptyCellPath.push_back(boardCells[cell]);
-    }
+    solution.emptyCellPath = std::move(*best);
     return solution;
 }
 

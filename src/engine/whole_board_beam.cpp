@@ -42,7 +42,6 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
         int cell;
         std::uint64_t hash;
     };
-    static const int conflictTenths = getenv("LC") ? atoi(getenv("LC")) : 10;
     // Pairs of pieces in their goal row (or column) but in the wrong order there: one of them
     // must leave the line and come back, two moves more than their distances say.
     const auto conflicts = [&](const std::uint8_t* board, int piece, int cell, bool alongRow) {
@@ -67,7 +66,7 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
                 sum += weight[piece] + weight[other];
             }
         }
-        return sum * conflictTenths / 10;
+        return sum;
     };
     std::vector<Step> steps;
     std::vector<std::uint8_t> boards(start.begin(), start.end());
@@ -99,7 +98,7 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
         candidates.clear();
         for (int b = 0; b < static_cast<int>(beam.size()); ++b) {
             const Entry& entry = beam[b];
-            const std::uint8_t* board = &boards[static_cast<std::size_t>(b) * cells];
+            std::uint8_t* board = &boards[static_cast<std::size_t>(b) * cells];
             const int empty = entry.empty;
             const int column = empty % columns;
             const int next[4] = {empty >= columns ? empty - columns : -1,
@@ -114,14 +113,12 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
                 const bool acrossRows = cell / columns != empty / columns;
                 int total = entry.total + distance(empty, piece) - distance(cell, piece) -
                             conflicts(board, piece, cell, acrossRows);
-                if (conflictTenths > 0) {
-                    std::uint8_t* moved = const_cast<std::uint8_t*>(board);
-                    moved[empty] = static_cast<std::uint8_t>(piece);
-                    moved[cell] = static_cast<std::uint8_t>(emptyPiece);
-                    total += conflicts(moved, piece, empty, acrossRows);
-                    moved[cell] = static_cast<std::uint8_t>(piece);
-                    moved[empty] = static_cast<std::uint8_t>(emptyPiece);
-                }
+                // The board is changed for the count and changed back.
+                board[empty] = static_cast<std::uint8_t>(piece);
+                board[cell] = static_cast<std::uint8_t>(emptyPiece);
+                total += conflicts(board, piece, empty, acrossRows);
+                board[cell] = static_cast<std::uint8_t>(piece);
+                board[empty] = static_cast<std::uint8_t>(emptyPiece);
                 candidates.push_back(
                     {total, b, cell,
                      entry.hash ^ keys[piece * cells + cell] ^ keys[piece * cells + empty] ^

@@ -1,8 +1,9 @@
 #pragma once
 
-// A beam search over whole boards that lowers the pieces' weighted distances home. On a fresh
-// board most moves can carry some piece toward its cell, which fixing edges piece by piece does
-// not exploit, so large boards go through this first. The path it returns is cut where going on
+// A beam search over whole boards that lowers the pieces' weighted distances home, counting also
+// pairs of pieces in their goal line in the wrong order. On a fresh board most moves can carry
+// some piece toward its cell, which fixing edges piece by piece does not exploit, so the edges
+// are fixed from where this search leaves the board. The path it returns is cut where going on
 // stops paying: at the fewest moves plus `movesPerDistance` (tenths of a move) for every unit of
 // weighted distance left.
 
