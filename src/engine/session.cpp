@@ -539,40 +539,33 @@ void GameSession::undo() {
     if (!manual_ || !playOpen() || !history_.canUndo())
         return;
     playedAlone_ = false;
-    cancelSolve();
-    autoPlayer_.reset();
-    swapPick_.reset();
-    const BoardMove move = history_.undo();
-    show(move, true);
-    if (move.kind == BoardMove::Kind::Slide)
-        board_.slide(move.second, move.first);
-    else
-        board_.swap(move.first, move.second);
-    slidingPieces_.clear();
-    if (move.counted)
-        --moveCount_;
-    showMoveCount();
+    replay(history_.undo(), true);
     refreshMoveMenu();
 }
 
 void GameSession::redo() {
     if (!manual_ || !playOpen() || !history_.canRedo())
         return;
+    replay(history_.redo(), false);
+    completeIfSolved();
+    refreshMoveMenu();
+}
+
+void GameSession::replay(const BoardMove& move, bool backward) {
     cancelSolve();
     autoPlayer_.reset();
     swapPick_.reset();
-    const BoardMove move = history_.redo();
-    show(move, false);
-    if (move.kind == BoardMove::Kind::Slide)
-        board_.slide(move.first, move.second);
-    else
+    show(move, backward);
+    if (move.kind == BoardMove::Kind::Swap)
         board_.swap(move.first, move.second);
+    else if (backward)
+        board_.slide(move.second, move.first);
+    else
+        board_.slide(move.first, move.second);
     slidingPieces_.clear();
     if (move.counted)
-        ++moveCount_;
+        moveCount_ += backward ? -1 : 1;
     showMoveCount();
-    completeIfSolved();
-    refreshMoveMenu();
 }
 
 void GameSession::hint() {

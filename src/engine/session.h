@@ -139,6 +139,8 @@ private:
     // Makes a move with its slide, counts it and keeps it for undo.
     void play(BoardMove move);
     void show(const BoardMove& move, bool backward);
+    // Takes a move of the history back, or makes it again.
+    void replay(const BoardMove& move, bool backward);
     void startNewHistory();
     void refreshMoveMenu();
     enum class SolvePurpose { Hint, AutoPlay };
