@@ -174,8 +174,41 @@ std::optional<std::vector<int>> Solver::finish(
     }
 }
 
+namespace {
+
+// The board turned about its diagonal: columns become rows. A solution of the
+// turned board is one of the board itself, each move turned back.
+SolverBoard transposed(const SolverBoard& board) {
+    SolverBoard turned{board.rows, board.columns, std::vector<int>(board.cells.size())};
+    for (int row = 0; row < board.rows; ++row)
+        for (int column = 0; column < board.columns; ++column)
+            turned.cells[std::size_t(column * board.rows + row)] =
+                board.cells[std::size_t(row * board.columns + column)];
+    return turned;
+}
+
+}  // namespace
+
 Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
                        std::stop_token stop) const {
+    Solution solution = solveAsLaidOut(board, goal, stop);
+    // On grids three cells thin the edge fixing suits one way of lying
+    // better than the other from board to board: both are tried.
+    const bool thin =
+        std::min(board.columns, board.rows) == 3 && board.columns * board.rows > kMaxExactCells;
+    if (!thin || !solution.solvable || solution.stopped)
+        return solution;
+    const Solution turned = solveAsLaidOut(transposed(board), transposed(goal), stop);
+    if (turned.stopped || turned.emptyCellPath.size() >= solution.emptyCellPath.size())
+        return solution;
+    solution.emptyCellPath.clear();
+    for (const int cell : turned.emptyCellPath)
+        solution.emptyCellPath.push_back(cell % board.rows * board.columns + cell / board.rows);
+    return solution;
+}
+
+Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goal,
+                                std::stop_token stop) const {
     Solution solution;
     if (!isSolvable(board, goal)) {
         solution.solvable = false;

@@ -62,6 +62,9 @@ public:
     std::size_t tableBytes() const;
 
 private:
+    Solution solveAsLaidOut(const SolverBoard& board, const SolverBoard& goal,
+                            std::stop_token stop) const;
+
     // The path of `reduction` followed by its corner's exact solution; empty if stopped, or if
     // the corner takes long to search and this is not the `first` candidate (the first then
     // gives up its corner to one more edge).
