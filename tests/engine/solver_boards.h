@@ -3,6 +3,8 @@
 // Boards for the solver's tests and benchmarks: the game's four goal orders, random boards that
 // can be solved, and a replay of a solution that checks every move.
 
+#include "engine/goal.h"
+#include "engine/session.h"
 #include "engine/solver.h"
 
 #include <algorithm>
@@ -13,28 +15,16 @@
 
 namespace solver_boards {
 
-enum class GoalOrder { RowsAscending, RowsDescending, ColumnsAscending, ColumnsDescending };
+using mosaic::GoalOrder;
 
 inline constexpr GoalOrder kGoalOrders[] = {GoalOrder::RowsAscending, GoalOrder::RowsDescending,
                                             GoalOrder::ColumnsAscending,
                                             GoalOrder::ColumnsDescending};
 
-// The goal board of an order; the empty cell is always the bottom-right one.
+// The game's goal board of an order in sliding play, as the solver sees it.
 inline mosaic::SolverBoard goalBoard(int columns, int rows, GoalOrder order) {
-    mosaic::SolverBoard goal{columns, rows, std::vector<int>(columns * rows)};
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= columns; ++c) {
-            int label = 0;
-            switch (order) {
-            case GoalOrder::RowsAscending: label = (r - 1) * columns + c; break;
-            case GoalOrder::RowsDescending: label = (rows - r) * columns + columns - c; break;
-            case GoalOrder::ColumnsAscending: label = (c - 1) * rows + r; break;
-            case GoalOrder::ColumnsDescending: label = (columns - c) * rows + rows - r; break;
-            }
-            goal.cells[(r - 1) * columns + (c - 1)] = (c == columns && r == rows) ? 0 : label;
-        }
-    }
-    return goal;
+    return mosaic::solverBoardOf(
+        mosaic::goalBoard(order, mosaic::PlayKind::Sliding, {columns, rows}));
 }
 
 // A uniformly random board that can reach `goal`: a shuffle, with two pieces swapped when its
