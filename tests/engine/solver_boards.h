@@ -3,6 +3,7 @@
 // Boards for the solver's tests and benchmarks: the game's four goal orders, random boards that
 // can be solved, and a replay of a solution that checks every move.
 
+#include "engine/auto_player.h"
 #include "engine/goal.h"
 #include "engine/session.h"
 #include "engine/solver.h"
@@ -83,6 +84,26 @@ inline bool play(mosaic::SolverBoard& board, const std::vector<int>& path) {
         empty = next;
     }
     return true;
+}
+
+// The classic automatic player's moves from `start` to `goal`, a step a tick.
+inline long classicMoves(const mosaic::SolverBoard& start, const mosaic::SolverBoard& goal) {
+    const auto boardOf = [](const mosaic::SolverBoard& cells) {
+        mosaic::Board board({cells.columns, cells.rows});
+        for (std::size_t i = 0; i < cells.cells.size(); ++i)
+            board.setLabel({int(i) % cells.columns + 1, int(i) / cells.columns + 1},
+                           cells.cells[i]);
+        return board;
+    };
+    mosaic::Board board = boardOf(start);
+    const mosaic::Board target = boardOf(goal);
+    mosaic::AutoPlayer player;
+    player.reset();
+    int moves = 0;
+    for (int tick = 0; tick < 1'000'000 && !(board == target); ++tick)
+        if (player.step(board, target, moves).slide)
+            ++moves;
+    return moves;
 }
 
 }  // namespace solver_boards
