@@ -62,6 +62,9 @@ public:
     std::size_t tableBytes() const;
 
 private:
+    // Both ways round on grids three cells thin, keeping the shorter.
+    Solution solveNearShortest(const SolverBoard& board, const SolverBoard& goal,
+                               std::stop_token stop) const;
     Solution solveAsLaidOut(const SolverBoard& board, const SolverBoard& goal,
                             std::stop_token stop) const;
 
