@@ -23,16 +23,16 @@ constexpr int kMinSide = 3;
 constexpr int kMaxSide = 10;
 constexpr int kMaxExactCells = 16;
 // Large grids are brought down to a corner of at most 12 cells before the exact search: those
-// tables build in well under a second and the search never takes long. Grids of up to 36 cells
+// tables build in well under a second and the search never takes long. Grids of up to 50 cells
 // stop at a 4 x 4 corner instead, whose shortest finish saves a noticeable share of their moves;
 // a 4 x 4 corner that would take long to search is cut down to 12 cells after all.
 constexpr int kSmallFinishCells = 12;
 constexpr int kLargeFinishCells = 16;
-constexpr int kMaxCellsForLargeFinish = 36;
+constexpr int kMaxCellsForLargeFinish = 50;
 constexpr std::uint64_t kLargeFinishNodeBudget = 3'000'000;
 // Candidates after the best by estimate get a tenth of that, and are dropped if it runs out.
 constexpr std::uint64_t kLaterFinishNodeBudget = 300'000;
-// Ways of fixing the edges carried side by side on grids up to 36 cells and above.
+// Ways of fixing the edges carried side by side on grids up to 50 cells and above.
 constexpr int kSmallGridCandidates = 8;
 constexpr int kLargeGridCandidates = 3;
 // Candidates finished exactly at the end: all of them on corners of 12 cells, which take well
