@@ -49,6 +49,10 @@ constexpr int kMaxCellsForWideBeam = 30;
 constexpr std::array kSmallGridExtraWeights{0, 30, 100};
 constexpr std::array kLargeGridExtraWeights{30};
 constexpr int kMovesPerDistance = 35;
+// The beam search carried toward the goal (cut where the distance left is least), and the largest
+// grids that get it.
+constexpr int kAsFarAsItGets = 100'000;
+constexpr int kMaxCellsForFullBeam = 64;
 
 // For each label, the cell it has on `goal`.
 std::vector<int> goalCells(const SolverBoard& goal) {
@@ -266,19 +270,30 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
     const std::span<const int> extraWeights = smallGrid
                                                   ? std::span<const int>(kSmallGridExtraWeights)
                                                   : std::span<const int>(kLargeGridExtraWeights);
+    const auto beamStart = [&](const std::vector<int>& weight, int width, int movesPerDistance) {
+        EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
+        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, width,
+                                       movesPerDistance, stop)) {
+            start.slide(cell);
+        }
+        return start;
+    };
     for (int extra : extraWeights) {
         std::vector<int> weight(lineOf.size());
         for (std::size_t piece = 0; piece < weight.size(); ++piece) {
             weight[piece] = 10 + extra * (lines - lineOf[piece]) / lines;
         }
         weight[emptyGoal] = 0;
-        EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
         const int width = columns * rows <= kMaxCellsForWideBeam ? kWideBeamWidth : kBeamWidth;
-        for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, width,
-                                       kMovesPerDistance, stop)) {
-            start.slide(cell);
-        }
-        starts.push_back(std::move(start));
+        starts.push_back(beamStart(weight, width, kMovesPerDistance));
+    }
+    // Grids four or more cells a side and not too large also start from a beam search carried
+    // as far toward the goal as it gets, all pieces weighing the same: on many boards it leaves
+    // little for the edges to fix. On thin grids it does not pay, and on larger ones it is slow.
+    if (std::min(columns, rows) >= 4 && columns * rows <= kMaxCellsForFullBeam) {
+        std::vector<int> weight(lineOf.size(), 10);
+        weight[emptyGoal] = 0;
+        starts.push_back(beamStart(weight, kBeamWidth * 2, kAsFarAsItGets));
     }
 
     // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
