@@ -219,13 +219,24 @@ private slots:
         QVERIFY(!window->findChild<QAction*>("saveGameAction")->isEnabled());
     }
 
+    void autoPlaySolvesInTheWindow_data() {
+        QTest::addColumn<QString>("method");
+        QTest::newRow("step by step") << QStringLiteral("stepByStepAction");
+        QTest::newRow("shortest") << QStringLiteral("shortestAction");
+    }
+
     void autoPlaySolvesInTheWindow() {
+        QFETCH(QString, method);
         trigger("size3Action");
+        trigger(method.toLatin1().constData());
+        QTest::keyClick(window.get(), Qt::Key_Down);  // something to undo
+        QVERIFY(window->findChild<QAction*>("undoAction")->isEnabled());
         SeenMessage seen;
         answerMessage(seen);
         QTest::mouseClick(button("autoButton"), Qt::LeftButton);
         QCOMPARE(button("autoButton")->text(), QStringLiteral("MANUAL"));
-        QVERIFY(!window->findChild<QAction*>("size3Action")->isEnabled());
+        for (const char* name : {"size3Action", "undoAction", "hintAction", "shortestAction"})
+            QVERIFY2(!window->findChild<QAction*>(name)->isEnabled(), name);
         QTRY_COMPARE_WITH_TIMEOUT(seen.count, 1, 60000);
         QCOMPARE(seen.title, QStringLiteral("Auto Play"));
         QCOMPARE(session().board(), session().goal());
