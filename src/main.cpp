@@ -12,10 +12,14 @@ int main(int argc, char* argv[]) {
 
     // The language follows the system's.
     QTranslator gameTranslation, qtTranslation;
-    if (mosaic::loadTranslations(gameTranslation, qtTranslation, QLocale()))
+    if (mosaic::loadTranslations(gameTranslation, qtTranslation, QLocale())) {
         QApplication::installTranslator(&gameTranslation);
-    if (!qtTranslation.isEmpty())
-        QApplication::installTranslator(&qtTranslation);
+        if (!qtTranslation.isEmpty())
+            QApplication::installTranslator(&qtTranslation);
+    } else {
+        // A language the game does not speak: English, left to right.
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A picture sliding puzzle."));
@@ -28,6 +32,6 @@ int main(int argc, char* argv[]) {
     mosaic::MainWindow window;
     window.show();
     if (!parser.positionalArguments().isEmpty())
-        window.openFile(parser.positionalArguments().constFirst());
+        window.openAtStart(parser.positionalArguments().constFirst());
     return app.exec();
 }

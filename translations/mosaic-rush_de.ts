@@ -19,6 +19,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Mosaic Rush logo</source>
+        <translation>Mosaic-Rush-Logo</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -51,8 +55,16 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>GO</source>
-        <translation>LOS</translation>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>&amp;GO</source>
+        <translation>&amp;LOS</translation>
     </message>
 </context>
 <context>
@@ -188,6 +200,26 @@
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Teil %1 nach Zeile %2, Spalte %3 verschoben</translation>
+    </message>
+    <message>
+        <source>Piece %1 and piece %2 swapped</source>
+        <translation>Teil %1 und Teil %2 vertauscht</translation>
+    </message>
+    <message>
+        <source>Piece %1, row %2, column %3</source>
+        <translation>Teil %1, Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 picked</source>
+        <translation>Teil %1 ausgewählt</translation>
+    </message>
+    <message>
+        <source>Automatic player on</source>
+        <translation>Automatischer Spieler eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Automatic player off</source>
+        <translation>Automatischer Spieler ausgeschaltet</translation>
     </message>
 </context>
 <context>
@@ -391,32 +423,12 @@
         <translation>&amp;Spielart</translation>
     </message>
     <message>
-        <source>Empty Space</source>
-        <translation>Leerfeld</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
-        <source>%1 X %1</source>
-        <translation>%1 X %1</translation>
-    </message>
-    <message>
         <source>&amp;View Image</source>
         <translation>&amp;Bild ansehen</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
         <translation>&amp;Vergrößern</translation>
-    </message>
-    <message>
-        <source>X1</source>
-        <translation>X1</translation>
-    </message>
-    <message>
-        <source>X2</source>
-        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
@@ -427,44 +439,8 @@
         <translation>&amp;Tempo</translation>
     </message>
     <message>
-        <source>X 0.5</source>
-        <translation>X 0.5</translation>
-    </message>
-    <message>
-        <source>X 1</source>
-        <translation>X 1</translation>
-    </message>
-    <message>
-        <source>X 2</source>
-        <translation>X 2</translation>
-    </message>
-    <message>
-        <source>X 4</source>
-        <translation>X 4</translation>
-    </message>
-    <message>
         <source>&amp;Order</source>
         <translation>&amp;Reihenfolge</translation>
-    </message>
-    <message>
-        <source>Horiz</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vert</source>
-        <translation>Vertikal</translation>
-    </message>
-    <message>
-        <source>Ascend</source>
-        <translation>Aufsteigend</translation>
-    </message>
-    <message>
-        <source>Descend</source>
-        <translation>Absteigend</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Zug</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -479,14 +455,6 @@
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <source>Step by Step</source>
-        <translation>Schritt für Schritt</translation>
-    </message>
-    <message>
-        <source>Shortest</source>
-        <translation>Kürzester Weg</translation>
-    </message>
-    <message>
         <source>New best!</source>
         <translation>Neue Bestleistung!</translation>
     </message>
@@ -494,12 +462,84 @@
         <source>The best results could not be saved: %1</source>
         <translation>Die besten Ergebnisse konnten nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>&amp;Empty Space</source>
+        <translation>&amp;Leerfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>&amp;%1 X %1</source>
+        <translation>&amp;%1 X %1</translation>
+    </message>
+    <message>
+        <source>X&amp;1</source>
+        <translation>X&amp;1</translation>
+    </message>
+    <message>
+        <source>X&amp;2</source>
+        <translation>X&amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;0.5</source>
+        <translation>X &amp;0.5</translation>
+    </message>
+    <message>
+        <source>X &amp;1</source>
+        <translation>X &amp;1</translation>
+    </message>
+    <message>
+        <source>X &amp;2</source>
+        <translation>X &amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;4</source>
+        <translation>X &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Horiz</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Vert</source>
+        <translation>&amp;Vertikal</translation>
+    </message>
+    <message>
+        <source>&amp;Ascend</source>
+        <translation>&amp;Aufsteigend</translation>
+    </message>
+    <message>
+        <source>&amp;Descend</source>
+        <translation>A&amp;bsteigend</translation>
+    </message>
+    <message>
+        <source>Mov&amp;e</source>
+        <translation>&amp;Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Play</source>
+        <translation>&amp;Automatisches Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Step by Step</source>
+        <translation>&amp;Schritt für Schritt</translation>
+    </message>
+    <message>
+        <source>Shor&amp;test</source>
+        <translation>&amp;Kürzester Weg</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
         <translation>Bildansicht (287 x 185)</translation>
+    </message>
+    <message>
+        <source>The whole picture</source>
+        <translation>Das ganze Bild</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Mosaic Rush logo</source>
+        <translation>Logotipo de Mosaic Rush</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -51,8 +55,16 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>GO</source>
-        <translation>IR</translation>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>&amp;GO</source>
+        <translation>&amp;IR</translation>
     </message>
 </context>
 <context>
@@ -188,6 +200,26 @@
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Pieza %1 movida a la fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 and piece %2 swapped</source>
+        <translation>Pieza %1 y pieza %2 intercambiadas</translation>
+    </message>
+    <message>
+        <source>Piece %1, row %2, column %3</source>
+        <translation>Pieza %1, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 picked</source>
+        <translation>Pieza %1 seleccionada</translation>
+    </message>
+    <message>
+        <source>Automatic player on</source>
+        <translation>Jugador automático activado</translation>
+    </message>
+    <message>
+        <source>Automatic player off</source>
+        <translation>Jugador automático desactivado</translation>
     </message>
 </context>
 <context>
@@ -391,32 +423,12 @@
         <translation>&amp;Tipo</translation>
     </message>
     <message>
-        <source>Empty Space</source>
-        <translation>Espacio vacío</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
-    </message>
-    <message>
-        <source>%1 X %1</source>
-        <translation>%1 X %1</translation>
-    </message>
-    <message>
         <source>&amp;View Image</source>
         <translation>Ver &amp;imagen</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
         <translation>&amp;Zoom</translation>
-    </message>
-    <message>
-        <source>X1</source>
-        <translation>X1</translation>
-    </message>
-    <message>
-        <source>X2</source>
-        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
@@ -427,44 +439,8 @@
         <translation>&amp;Velocidad</translation>
     </message>
     <message>
-        <source>X 0.5</source>
-        <translation>X 0.5</translation>
-    </message>
-    <message>
-        <source>X 1</source>
-        <translation>X 1</translation>
-    </message>
-    <message>
-        <source>X 2</source>
-        <translation>X 2</translation>
-    </message>
-    <message>
-        <source>X 4</source>
-        <translation>X 4</translation>
-    </message>
-    <message>
         <source>&amp;Order</source>
         <translation>&amp;Orden</translation>
-    </message>
-    <message>
-        <source>Horiz</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vert</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Ascend</source>
-        <translation>Ascendente</translation>
-    </message>
-    <message>
-        <source>Descend</source>
-        <translation>Descendente</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Movimiento</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -479,14 +455,6 @@
         <translation>&amp;Pista</translation>
     </message>
     <message>
-        <source>Step by Step</source>
-        <translation>Paso a paso</translation>
-    </message>
-    <message>
-        <source>Shortest</source>
-        <translation>Más corto</translation>
-    </message>
-    <message>
         <source>New best!</source>
         <translation>¡Nuevo récord!</translation>
     </message>
@@ -494,12 +462,84 @@
         <source>The best results could not be saved: %1</source>
         <translation>No se pudieron guardar los mejores resultados: %1</translation>
     </message>
+    <message>
+        <source>&amp;Empty Space</source>
+        <translation>&amp;Espacio vacío</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Personalizado</translation>
+    </message>
+    <message>
+        <source>&amp;%1 X %1</source>
+        <translation>&amp;%1 X %1</translation>
+    </message>
+    <message>
+        <source>X&amp;1</source>
+        <translation>X&amp;1</translation>
+    </message>
+    <message>
+        <source>X&amp;2</source>
+        <translation>X&amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;0.5</source>
+        <translation>X &amp;0.5</translation>
+    </message>
+    <message>
+        <source>X &amp;1</source>
+        <translation>X &amp;1</translation>
+    </message>
+    <message>
+        <source>X &amp;2</source>
+        <translation>X &amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;4</source>
+        <translation>X &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Horiz</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Vert</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Ascend</source>
+        <translation>&amp;Ascendente</translation>
+    </message>
+    <message>
+        <source>&amp;Descend</source>
+        <translation>&amp;Descendente</translation>
+    </message>
+    <message>
+        <source>Mov&amp;e</source>
+        <translation>&amp;Movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Play</source>
+        <translation>&amp;Juego automático</translation>
+    </message>
+    <message>
+        <source>&amp;Step by Step</source>
+        <translation>Pa&amp;so a paso</translation>
+    </message>
+    <message>
+        <source>Shor&amp;test</source>
+        <translation>&amp;Más corto</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
         <translation>Viendo la imagen (287 x 185)</translation>
+    </message>
+    <message>
+        <source>The whole picture</source>
+        <translation>La imagen completa</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Mosaic Rush logo</source>
+        <translation>Logo de Mosaic Rush</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -51,8 +55,16 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>GO</source>
-        <translation>OK</translation>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>&amp;GO</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -188,6 +200,26 @@
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Pièce %1 déplacée en ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 and piece %2 swapped</source>
+        <translation>Pièce %1 et pièce %2 échangées</translation>
+    </message>
+    <message>
+        <source>Piece %1, row %2, column %3</source>
+        <translation>Pièce %1, ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 picked</source>
+        <translation>Pièce %1 sélectionnée</translation>
+    </message>
+    <message>
+        <source>Automatic player on</source>
+        <translation>Joueur automatique activé</translation>
+    </message>
+    <message>
+        <source>Automatic player off</source>
+        <translation>Joueur automatique désactivé</translation>
     </message>
 </context>
 <context>
@@ -391,32 +423,12 @@
         <translation>&amp;Type</translation>
     </message>
     <message>
-        <source>Empty Space</source>
-        <translation>Case vide</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personnalisé</translation>
-    </message>
-    <message>
-        <source>%1 X %1</source>
-        <translation>%1 X %1</translation>
-    </message>
-    <message>
         <source>&amp;View Image</source>
         <translation>Voir l&apos;&amp;image</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
         <translation>&amp;Agrandir</translation>
-    </message>
-    <message>
-        <source>X1</source>
-        <translation>X1</translation>
-    </message>
-    <message>
-        <source>X2</source>
-        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
@@ -427,44 +439,8 @@
         <translation>&amp;Vitesse</translation>
     </message>
     <message>
-        <source>X 0.5</source>
-        <translation>X 0.5</translation>
-    </message>
-    <message>
-        <source>X 1</source>
-        <translation>X 1</translation>
-    </message>
-    <message>
-        <source>X 2</source>
-        <translation>X 2</translation>
-    </message>
-    <message>
-        <source>X 4</source>
-        <translation>X 4</translation>
-    </message>
-    <message>
         <source>&amp;Order</source>
         <translation>&amp;Ordre</translation>
-    </message>
-    <message>
-        <source>Horiz</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vert</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Ascend</source>
-        <translation>Croissant</translation>
-    </message>
-    <message>
-        <source>Descend</source>
-        <translation>Décroissant</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Coups</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -479,14 +455,6 @@
         <translation>&amp;Indice</translation>
     </message>
     <message>
-        <source>Step by Step</source>
-        <translation>Pas à pas</translation>
-    </message>
-    <message>
-        <source>Shortest</source>
-        <translation>Le plus court</translation>
-    </message>
-    <message>
         <source>New best!</source>
         <translation>Nouveau record&#xa0;!</translation>
     </message>
@@ -494,12 +462,84 @@
         <source>The best results could not be saved: %1</source>
         <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>&amp;Empty Space</source>
+        <translation>&amp;Case vide</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Personnalisé</translation>
+    </message>
+    <message>
+        <source>&amp;%1 X %1</source>
+        <translation>&amp;%1 X %1</translation>
+    </message>
+    <message>
+        <source>X&amp;1</source>
+        <translation>X&amp;1</translation>
+    </message>
+    <message>
+        <source>X&amp;2</source>
+        <translation>X&amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;0.5</source>
+        <translation>X &amp;0.5</translation>
+    </message>
+    <message>
+        <source>X &amp;1</source>
+        <translation>X &amp;1</translation>
+    </message>
+    <message>
+        <source>X &amp;2</source>
+        <translation>X &amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;4</source>
+        <translation>X &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Horiz</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Vert</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Ascend</source>
+        <translation>&amp;Croissant</translation>
+    </message>
+    <message>
+        <source>&amp;Descend</source>
+        <translation>&amp;Décroissant</translation>
+    </message>
+    <message>
+        <source>Mov&amp;e</source>
+        <translation>&amp;Coups</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Play</source>
+        <translation>&amp;Jeu automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Step by Step</source>
+        <translation>&amp;Pas à pas</translation>
+    </message>
+    <message>
+        <source>Shor&amp;test</source>
+        <translation>&amp;Le plus court</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
         <translation>Affichage de l&apos;image (287 x 185)</translation>
+    </message>
+    <message>
+        <source>The whole picture</source>
+        <translation>L&apos;image entière</translation>
     </message>
 </context>
 </TS>

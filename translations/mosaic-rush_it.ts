@@ -19,6 +19,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Mosaic Rush logo</source>
+        <translation>Logo di Mosaic Rush</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -51,8 +55,16 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>GO</source>
-        <translation>VAI</translation>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>&amp;GO</source>
+        <translation>&amp;VAI</translation>
     </message>
 </context>
 <context>
@@ -188,6 +200,26 @@
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Tessera %1 spostata in riga %2, colonna %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 and piece %2 swapped</source>
+        <translation>Tessera %1 e tessera %2 scambiate</translation>
+    </message>
+    <message>
+        <source>Piece %1, row %2, column %3</source>
+        <translation>Tessera %1, riga %2, colonna %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 picked</source>
+        <translation>Tessera %1 selezionata</translation>
+    </message>
+    <message>
+        <source>Automatic player on</source>
+        <translation>Giocatore automatico attivato</translation>
+    </message>
+    <message>
+        <source>Automatic player off</source>
+        <translation>Giocatore automatico disattivato</translation>
     </message>
 </context>
 <context>
@@ -391,32 +423,12 @@
         <translation>&amp;Tipo</translation>
     </message>
     <message>
-        <source>Empty Space</source>
-        <translation>Spazio vuoto</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personalizzato</translation>
-    </message>
-    <message>
-        <source>%1 X %1</source>
-        <translation>%1 X %1</translation>
-    </message>
-    <message>
         <source>&amp;View Image</source>
         <translation>Vedi &amp;immagine</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
         <translation>&amp;Zoom</translation>
-    </message>
-    <message>
-        <source>X1</source>
-        <translation>X1</translation>
-    </message>
-    <message>
-        <source>X2</source>
-        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
@@ -427,44 +439,8 @@
         <translation>&amp;Velocità</translation>
     </message>
     <message>
-        <source>X 0.5</source>
-        <translation>X 0.5</translation>
-    </message>
-    <message>
-        <source>X 1</source>
-        <translation>X 1</translation>
-    </message>
-    <message>
-        <source>X 2</source>
-        <translation>X 2</translation>
-    </message>
-    <message>
-        <source>X 4</source>
-        <translation>X 4</translation>
-    </message>
-    <message>
         <source>&amp;Order</source>
         <translation>&amp;Ordine</translation>
-    </message>
-    <message>
-        <source>Horiz</source>
-        <translation>Orizzontale</translation>
-    </message>
-    <message>
-        <source>Vert</source>
-        <translation>Verticale</translation>
-    </message>
-    <message>
-        <source>Ascend</source>
-        <translation>Crescente</translation>
-    </message>
-    <message>
-        <source>Descend</source>
-        <translation>Decrescente</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Mosse</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -479,14 +455,6 @@
         <translation>&amp;Suggerimento</translation>
     </message>
     <message>
-        <source>Step by Step</source>
-        <translation>Passo passo</translation>
-    </message>
-    <message>
-        <source>Shortest</source>
-        <translation>Più breve</translation>
-    </message>
-    <message>
         <source>New best!</source>
         <translation>Nuovo record!</translation>
     </message>
@@ -494,12 +462,84 @@
         <source>The best results could not be saved: %1</source>
         <translation>Impossibile salvare i migliori risultati: %1</translation>
     </message>
+    <message>
+        <source>&amp;Empty Space</source>
+        <translation>&amp;Spazio vuoto</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Personalizzato</translation>
+    </message>
+    <message>
+        <source>&amp;%1 X %1</source>
+        <translation>&amp;%1 X %1</translation>
+    </message>
+    <message>
+        <source>X&amp;1</source>
+        <translation>X&amp;1</translation>
+    </message>
+    <message>
+        <source>X&amp;2</source>
+        <translation>X&amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;0.5</source>
+        <translation>X &amp;0.5</translation>
+    </message>
+    <message>
+        <source>X &amp;1</source>
+        <translation>X &amp;1</translation>
+    </message>
+    <message>
+        <source>X &amp;2</source>
+        <translation>X &amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;4</source>
+        <translation>X &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Horiz</source>
+        <translation>&amp;Orizzontale</translation>
+    </message>
+    <message>
+        <source>&amp;Vert</source>
+        <translation>&amp;Verticale</translation>
+    </message>
+    <message>
+        <source>&amp;Ascend</source>
+        <translation>&amp;Crescente</translation>
+    </message>
+    <message>
+        <source>&amp;Descend</source>
+        <translation>&amp;Decrescente</translation>
+    </message>
+    <message>
+        <source>Mov&amp;e</source>
+        <translation>&amp;Mosse</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Play</source>
+        <translation>&amp;Gioco automatico</translation>
+    </message>
+    <message>
+        <source>&amp;Step by Step</source>
+        <translation>&amp;Passo passo</translation>
+    </message>
+    <message>
+        <source>Shor&amp;test</source>
+        <translation>Più &amp;breve</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
         <translation>Visualizzazione immagine (287 x 185)</translation>
+    </message>
+    <message>
+        <source>The whole picture</source>
+        <translation>L&apos;immagine intera</translation>
     </message>
 </context>
 </TS>

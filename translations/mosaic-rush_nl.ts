@@ -19,6 +19,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Mosaic Rush logo</source>
+        <translation>Logo van Mosaic Rush</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -51,8 +55,16 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>GO</source>
-        <translation>GA</translation>
+        <source>Columns</source>
+        <translation>Kolommen</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rijen</translation>
+    </message>
+    <message>
+        <source>&amp;GO</source>
+        <translation>&amp;GA</translation>
     </message>
 </context>
 <context>
@@ -188,6 +200,26 @@
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Stukje %1 verplaatst naar rij %2, kolom %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 and piece %2 swapped</source>
+        <translation>Stukje %1 en stukje %2 verwisseld</translation>
+    </message>
+    <message>
+        <source>Piece %1, row %2, column %3</source>
+        <translation>Stukje %1, rij %2, kolom %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 picked</source>
+        <translation>Stukje %1 geselecteerd</translation>
+    </message>
+    <message>
+        <source>Automatic player on</source>
+        <translation>Automatische speler aan</translation>
+    </message>
+    <message>
+        <source>Automatic player off</source>
+        <translation>Automatische speler uit</translation>
     </message>
 </context>
 <context>
@@ -391,32 +423,12 @@
         <translation>&amp;Type</translation>
     </message>
     <message>
-        <source>Empty Space</source>
-        <translation>Leeg vak</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Aangepast</translation>
-    </message>
-    <message>
-        <source>%1 X %1</source>
-        <translation>%1 X %1</translation>
-    </message>
-    <message>
         <source>&amp;View Image</source>
         <translation>&amp;Afbeelding bekijken</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
         <translation>&amp;Vergroten</translation>
-    </message>
-    <message>
-        <source>X1</source>
-        <translation>X1</translation>
-    </message>
-    <message>
-        <source>X2</source>
-        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
@@ -427,44 +439,8 @@
         <translation>&amp;Snelheid</translation>
     </message>
     <message>
-        <source>X 0.5</source>
-        <translation>X 0.5</translation>
-    </message>
-    <message>
-        <source>X 1</source>
-        <translation>X 1</translation>
-    </message>
-    <message>
-        <source>X 2</source>
-        <translation>X 2</translation>
-    </message>
-    <message>
-        <source>X 4</source>
-        <translation>X 4</translation>
-    </message>
-    <message>
         <source>&amp;Order</source>
         <translation>Volg&amp;orde</translation>
-    </message>
-    <message>
-        <source>Horiz</source>
-        <translation>Horizontaal</translation>
-    </message>
-    <message>
-        <source>Vert</source>
-        <translation>Verticaal</translation>
-    </message>
-    <message>
-        <source>Ascend</source>
-        <translation>Oplopend</translation>
-    </message>
-    <message>
-        <source>Descend</source>
-        <translation>Aflopend</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Zetten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -479,14 +455,6 @@
         <translation>&amp;Tip</translation>
     </message>
     <message>
-        <source>Step by Step</source>
-        <translation>Stap voor stap</translation>
-    </message>
-    <message>
-        <source>Shortest</source>
-        <translation>Kortste</translation>
-    </message>
-    <message>
         <source>New best!</source>
         <translation>Nieuw record!</translation>
     </message>
@@ -494,12 +462,84 @@
         <source>The best results could not be saved: %1</source>
         <translation>De beste resultaten konden niet worden opgeslagen: %1</translation>
     </message>
+    <message>
+        <source>&amp;Empty Space</source>
+        <translation>&amp;Leeg vak</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Aangepast</translation>
+    </message>
+    <message>
+        <source>&amp;%1 X %1</source>
+        <translation>&amp;%1 X %1</translation>
+    </message>
+    <message>
+        <source>X&amp;1</source>
+        <translation>X&amp;1</translation>
+    </message>
+    <message>
+        <source>X&amp;2</source>
+        <translation>X&amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;0.5</source>
+        <translation>X &amp;0.5</translation>
+    </message>
+    <message>
+        <source>X &amp;1</source>
+        <translation>X &amp;1</translation>
+    </message>
+    <message>
+        <source>X &amp;2</source>
+        <translation>X &amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;4</source>
+        <translation>X &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Horiz</source>
+        <translation>&amp;Horizontaal</translation>
+    </message>
+    <message>
+        <source>&amp;Vert</source>
+        <translation>&amp;Verticaal</translation>
+    </message>
+    <message>
+        <source>&amp;Ascend</source>
+        <translation>&amp;Oplopend</translation>
+    </message>
+    <message>
+        <source>&amp;Descend</source>
+        <translation>&amp;Aflopend</translation>
+    </message>
+    <message>
+        <source>Mov&amp;e</source>
+        <translation>&amp;Zetten</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Play</source>
+        <translation>&amp;Automatisch spel</translation>
+    </message>
+    <message>
+        <source>&amp;Step by Step</source>
+        <translation>&amp;Stap voor stap</translation>
+    </message>
+    <message>
+        <source>Shor&amp;test</source>
+        <translation>&amp;Kortste</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
         <translation>Afbeelding bekijken (287 x 185)</translation>
+    </message>
+    <message>
+        <source>The whole picture</source>
+        <translation>De hele afbeelding</translation>
     </message>
 </context>
 </TS>

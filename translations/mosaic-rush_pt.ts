@@ -19,6 +19,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Mosaic Rush logo</source>
+        <translation>Logotipo do Mosaic Rush</translation>
+    </message>
 </context>
 <context>
     <name>BoardAccessible</name>
@@ -51,8 +55,16 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>GO</source>
-        <translation>IR</translation>
+        <source>Columns</source>
+        <translation>Colunas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Linhas</translation>
+    </message>
+    <message>
+        <source>&amp;GO</source>
+        <translation>&amp;IR</translation>
     </message>
 </context>
 <context>
@@ -188,6 +200,26 @@
     <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Peça %1 movida para a linha %2, coluna %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 and piece %2 swapped</source>
+        <translation>Peça %1 e peça %2 trocadas</translation>
+    </message>
+    <message>
+        <source>Piece %1, row %2, column %3</source>
+        <translation>Peça %1, linha %2, coluna %3</translation>
+    </message>
+    <message>
+        <source>Piece %1 picked</source>
+        <translation>Peça %1 selecionada</translation>
+    </message>
+    <message>
+        <source>Automatic player on</source>
+        <translation>Jogador automático ligado</translation>
+    </message>
+    <message>
+        <source>Automatic player off</source>
+        <translation>Jogador automático desligado</translation>
     </message>
 </context>
 <context>
@@ -391,32 +423,12 @@
         <translation>&amp;Tipo</translation>
     </message>
     <message>
-        <source>Empty Space</source>
-        <translation>Espaço vazio</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Personalizado</translation>
-    </message>
-    <message>
-        <source>%1 X %1</source>
-        <translation>%1 X %1</translation>
-    </message>
-    <message>
         <source>&amp;View Image</source>
         <translation>Ver &amp;imagem</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
         <translation>&amp;Ampliar</translation>
-    </message>
-    <message>
-        <source>X1</source>
-        <translation>X1</translation>
-    </message>
-    <message>
-        <source>X2</source>
-        <translation>X2</translation>
     </message>
     <message>
         <source>Show &amp;Numbers</source>
@@ -427,44 +439,8 @@
         <translation>&amp;Velocidade</translation>
     </message>
     <message>
-        <source>X 0.5</source>
-        <translation>X 0.5</translation>
-    </message>
-    <message>
-        <source>X 1</source>
-        <translation>X 1</translation>
-    </message>
-    <message>
-        <source>X 2</source>
-        <translation>X 2</translation>
-    </message>
-    <message>
-        <source>X 4</source>
-        <translation>X 4</translation>
-    </message>
-    <message>
         <source>&amp;Order</source>
         <translation>&amp;Ordem</translation>
-    </message>
-    <message>
-        <source>Horiz</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vert</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Ascend</source>
-        <translation>Crescente</translation>
-    </message>
-    <message>
-        <source>Descend</source>
-        <translation>Decrescente</translation>
-    </message>
-    <message>
-        <source>&amp;Move</source>
-        <translation>&amp;Movimentos</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -479,14 +455,6 @@
         <translation>&amp;Sugestão</translation>
     </message>
     <message>
-        <source>Step by Step</source>
-        <translation>Passo a passo</translation>
-    </message>
-    <message>
-        <source>Shortest</source>
-        <translation>Mais curto</translation>
-    </message>
-    <message>
         <source>New best!</source>
         <translation>Novo recorde!</translation>
     </message>
@@ -494,12 +462,84 @@
         <source>The best results could not be saved: %1</source>
         <translation>Não foi possível guardar os melhores resultados: %1</translation>
     </message>
+    <message>
+        <source>&amp;Empty Space</source>
+        <translation>&amp;Espaço vazio</translation>
+    </message>
+    <message>
+        <source>&amp;Custom</source>
+        <translation>&amp;Personalizado</translation>
+    </message>
+    <message>
+        <source>&amp;%1 X %1</source>
+        <translation>&amp;%1 X %1</translation>
+    </message>
+    <message>
+        <source>X&amp;1</source>
+        <translation>X&amp;1</translation>
+    </message>
+    <message>
+        <source>X&amp;2</source>
+        <translation>X&amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;0.5</source>
+        <translation>X &amp;0.5</translation>
+    </message>
+    <message>
+        <source>X &amp;1</source>
+        <translation>X &amp;1</translation>
+    </message>
+    <message>
+        <source>X &amp;2</source>
+        <translation>X &amp;2</translation>
+    </message>
+    <message>
+        <source>X &amp;4</source>
+        <translation>X &amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;Horiz</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Vert</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Ascend</source>
+        <translation>&amp;Crescente</translation>
+    </message>
+    <message>
+        <source>&amp;Descend</source>
+        <translation>&amp;Decrescente</translation>
+    </message>
+    <message>
+        <source>Mov&amp;e</source>
+        <translation>&amp;Movimentos</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Play</source>
+        <translation>&amp;Jogo automático</translation>
+    </message>
+    <message>
+        <source>&amp;Step by Step</source>
+        <translation>&amp;Passo a passo</translation>
+    </message>
+    <message>
+        <source>Shor&amp;test</source>
+        <translation>&amp;Mais curto</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
         <translation>Visualização da imagem (287 x 185)</translation>
+    </message>
+    <message>
+        <source>The whole picture</source>
+        <translation>A imagem completa</translation>
     </message>
 </context>
 </TS>

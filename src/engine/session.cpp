@@ -80,6 +80,9 @@ void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
     if (play_ == PlayKind::Swap && !keepArrangement)
         window_.leftButton.enabled = true;
     window_.boardShown = false;
+    // What was said of the last board is not said of this one.
+    window_.announcement.text.clear();
+    window_.announcement.cell.reset();
     window_.pieceToolTip = play_ == PlayKind::Sliding ? texts::slidingHint() : texts::swapHint();
     if (!keepArrangement) {
         board_ = Board(grid);
@@ -134,16 +137,23 @@ void GameSession::moveCursor(Direction way) {
     const Cell from = window_.cursor.value_or(Cell{1, 1});
     const Cell to = neighbour(from, way);
     window_.cursor = board_.contains(to) ? to : from;
+    announce(texts::pieceAt(board_.label(*window_.cursor), *window_.cursor), window_.cursor);
 }
 
 void GameSession::pressCursor() {
-    if (play_ != PlayKind::Swap || !playOpen())
+    if (play_ != PlayKind::Swap || !playOpen() || !window_.cursor)
         return;
-    if (!window_.cursor) {
-        window_.cursor = Cell{1, 1};
-        return;
-    }
     clickPiece(board_.label(*window_.cursor));
+}
+
+void GameSession::announce(std::string text, std::optional<Cell> cell, bool paced) {
+    const std::int64_t now = platform_.monotonicMs();
+    if (paced && lastAnnouncementMs_ && now - *lastAnnouncementMs_ < 1000)
+        return;
+    lastAnnouncementMs_ = now;
+    window_.announcement.text = std::move(text);
+    window_.announcement.cell = cell;
+    ++window_.announcement.serial;
 }
 
 void GameSession::buildBoard(bool keepArrangement) {
@@ -295,6 +305,10 @@ void GameSession::chooseOrder(GoalOrder order) {
 }
 
 void GameSession::toggleAutoPlay() {
+    // Only while the button is there to press: a hidden or closed AUTO
+    // reached through a screen reader does nothing.
+    if (!window_.autoButton.visible || !window_.autoButton.enabled)
+        return;
     const int interval = static_cast<int>(std::lround(360.0 / speed_));
     if (manual_) {
         disableArrowButtons();
@@ -307,6 +321,7 @@ void GameSession::toggleAutoPlay() {
         window_.autoButton.caption = texts::manualCaption();
         if (method_ == AutoPlayMethod::Shortest && !planReady())
             requestSolve(SolvePurpose::AutoPlay);
+        announce(texts::autoPlayOn(), board_.emptyCell());
     } else {
         cancelSolve();
         manual_ = true;
@@ -315,6 +330,7 @@ void GameSession::toggleAutoPlay() {
         window_.menus.saveGame.enabled = true;
         showMoveButtons(false);
         enableMenus();
+        announce(texts::autoPlayOff(), board_.emptyCell());
     }
     refreshMoveMenu();
 }
@@ -360,6 +376,11 @@ void GameSession::splashTick() {
         window_.splashTimer.running = false;
         window_.splash.visible = false;
     }
+}
+
+void GameSession::hideSplash() {
+    window_.splashTimer.running = false;
+    window_.splash.visible = false;
 }
 
 void GameSession::noticeTick() {
@@ -446,16 +467,18 @@ void GameSession::pickForSwap(Cell cell) {
     const bool inPlace = goal_.label(cell) == board_.label(cell);
     if (!swapPick_) {
         // Only a misplaced piece can be picked.
-        if (inPlace)
-            showPieceCorrectNotice();
-        else
+        if (inPlace) {
+            showPieceCorrectNotice(cell);
+        } else {
             swapPick_ = cell;
+            announce(texts::piecePicked(board_.label(cell)), cell);
+        }
         return;
     }
     const Cell first = *swapPick_;
     swapPick_.reset();
     if (inPlace) {
-        showPieceCorrectNotice();
+        showPieceCorrectNotice(cell);
         return;
     }
     autoPlayer_.reset();
@@ -464,7 +487,8 @@ void GameSession::pickForSwap(Cell cell) {
     refreshMoveMenu();
 }
 
-void GameSession::showPieceCorrectNotice() {
+void GameSession::showPieceCorrectNotice(Cell cell) {
+    announce(texts::pieceCorrect(), cell);
     window_.pieceCorrectNotice.visible = true;
     window_.noticeTimer.running = true;
 }
@@ -509,10 +533,22 @@ void GameSession::show(const BoardMove& move, bool backward) {
     animate(move.second, 0, -dy);
 }
 
+void GameSession::announceMove(const BoardMove& move, bool backward) {
+    // Said before the board changes, of the cell the piece goes to. The
+    // automatic player's moves are told at most once a second.
+    if (move.kind == BoardMove::Kind::Swap) {
+        announce(texts::piecesSwapped(board_.label(move.first), board_.label(move.second)),
+                 move.second);
+        return;
+    }
+    const Cell from = backward ? move.second : move.first;
+    const Cell to = backward ? move.first : move.second;
+    announce(texts::pieceMoved(board_.label(from), to), to, !manual_);
+}
+
 void GameSession::play(BoardMove move) {
     show(move, false);
-    const int moved = board_.label(move.first);
-    window_.lastMove = texts::pieceMoved(moved, move.second);
+    announceMove(move, false);
     if (move.kind == BoardMove::Kind::Slide)
         board_.slide(move.first, move.second);
     else
@@ -556,6 +592,7 @@ void GameSession::replay(const BoardMove& move, bool backward) {
     autoPlayer_.reset();
     swapPick_.reset();
     show(move, backward);
+    announceMove(move, backward);
     if (move.kind == BoardMove::Kind::Swap)
         board_.swap(move.first, move.second);
     else if (backward)
@@ -796,14 +833,19 @@ void GameSession::playPlannedMove() {
 
 void GameSession::refreshMoveMenu() {
     window_.picked = swapPick_;
+    // In swap play the cursor is on the board from the first key.
     if (play_ != PlayKind::Swap || !playOpen())
         window_.cursor.reset();
+    else if (!window_.cursor || !board_.contains(*window_.cursor))
+        window_.cursor = Cell{1, 1};
     MainMenus& menus = window_.menus;
     // While auto play runs, and once play is closed, the Move menu rests.
     const bool open = manual_ && playOpen();
     menus.undo.enabled = open && history_.canUndo();
     menus.redo.enabled = open && history_.canRedo();
     menus.hint.enabled = open && !solving_;
+    menus.autoPlay.enabled = window_.autoButton.visible && window_.autoButton.enabled;
+    menus.autoPlay.checked = !manual_;
     menus.stepByStep.enabled = manual_;
     menus.shortest.enabled = manual_ && play_ == PlayKind::Sliding;
     menus.stepByStep.checked = method_ == AutoPlayMethod::StepByStep;

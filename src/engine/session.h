@@ -55,6 +55,7 @@ public:
     int speedSetting() const { return speed_; }
     bool playOpen() const { return window_.leftButton.enabled; }
     bool autoPlayPossible() const;
+    bool autoPlaying() const { return !manual_; }
     bool gameDealt() const { return gameDealt_; }
     const QImage& splashPicture() const { return splashPicture_; }
     const QImage& sourcePicture() const { return sourcePicture_; }
@@ -87,6 +88,8 @@ public:
 
     // ---- Timers -------------------------------------------------------------
     void splashTick();
+    // The splash goes at once: a game opened at start shows its board.
+    void hideSplash();
     void autoPlayTick();
     void noticeTick();
 
@@ -139,6 +142,7 @@ private:
     // Makes a move with its slide, counts it and keeps it for undo.
     void play(BoardMove move);
     void show(const BoardMove& move, bool backward);
+    void announceMove(const BoardMove& move, bool backward);
     // Takes a move of the history back, or makes it again.
     void replay(const BoardMove& move, bool backward);
     void startNewHistory();
@@ -155,9 +159,12 @@ private:
     void stopClock();
     void showTime();
     void pickForSwap(Cell cell);
-    void showPieceCorrectNotice();
+    void showPieceCorrectNotice(Cell cell);
     bool checkSolved();
     void showMoveCount();
+    // Tells a screen reader of an event. A paced announcement (a move of the
+    // automatic player) is dropped when one came less than a second before.
+    void announce(std::string text, std::optional<Cell> cell, bool paced = false);
 
     struct PieceOffset {
         int label = Board::EmptyCell;
@@ -183,6 +190,7 @@ private:
     int splashTicks_ = 0;
     int noticeTicks_ = 0;
     double devicePixelRatio_ = 1.0;
+    std::optional<std::int64_t> lastAnnouncementMs_;
 
     QImage defaultPicture_;
     QImage splashPicture_;

@@ -95,4 +95,29 @@ std::string pieceMoved(int label, Cell to) {
             .arg(to.column));
 }
 
+std::string piecesSwapped(int first, int second) {
+    return translated(QCoreApplication::translate("GameSession", "Piece %1 and piece %2 swapped")
+                          .arg(first)
+                          .arg(second));
+}
+
+std::string pieceAt(int label, Cell cell) {
+    return translated(QCoreApplication::translate("GameSession", "Piece %1, row %2, column %3")
+                          .arg(label)
+                          .arg(cell.row)
+                          .arg(cell.column));
+}
+
+std::string piecePicked(int label) {
+    return translated(QCoreApplication::translate("GameSession", "Piece %1 picked").arg(label));
+}
+
+std::string autoPlayOn() {
+    return translated(QCoreApplication::translate("GameSession", "Automatic player on"));
+}
+
+std::string autoPlayOff() {
+    return translated(QCoreApplication::translate("GameSession", "Automatic player off"));
+}
+
 }  // namespace mosaic::texts

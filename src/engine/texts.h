@@ -28,5 +28,10 @@ std::string timeTaken(const std::string& time);  // "Time: 1:05"
 std::string shortestMoves(int moves);            // "Shortest possible: 7 moves"
 std::string shortestSwaps(int swaps);            // "Shortest possible: 3 swaps"
 std::string pieceMoved(int label, Cell to);      // "Piece 7 moved to row 2, column 3"
+std::string piecesSwapped(int first, int second);  // "Piece 2 and piece 5 swapped"
+std::string pieceAt(int label, Cell cell);       // "Piece 7, row 2, column 3"
+std::string piecePicked(int label);              // "Piece 7 picked"
+std::string autoPlayOn();                        // "Automatic player on"
+std::string autoPlayOff();                       // "Automatic player off"
 
 }  // namespace mosaic::texts

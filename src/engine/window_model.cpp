@@ -115,6 +115,7 @@ MainWindowModel designWindowModel() {
     window.menus.speeds[0].checked = true;
     window.menus.rowsAscending.checked = true;
     window.menus.stepByStep.checked = true;
+    window.menus.autoPlay.enabled = false;  // until a sliding game is dealt
     return window;
 }
 

@@ -96,10 +96,20 @@ struct MainMenus {
     std::array<MenuItem, 4> speeds;  // X 0.5, X 1, X 2, X 4
     MenuItem rowsAscending, rowsDescending, columnsAscending, columnsDescending;
     MenuItem undo, redo, hint;
+    MenuItem autoPlay;              // checked while the automatic player runs
     MenuItem stepByStep, shortest;  // how AUTO plays
     MenuItem showNumbers;
 
     MenuItem& size(int side) { return sizes[static_cast<std::size_t>(side - 3)]; }
+};
+
+// What a screen reader is told of an event ("Piece 7 moved to row 2,
+// column 3"), and the cell the reader's focus moves to. The serial grows with
+// each announcement, so that one repeating the text before it is told too.
+struct Announcement {
+    std::string text;
+    std::optional<Cell> cell;
+    int serial = 0;
 };
 
 struct MainWindowModel {
@@ -124,9 +134,8 @@ struct MainWindowModel {
     // piece picked first.
     std::optional<Cell> cursor;
     std::optional<Cell> picked;
-    // What the last move did, for screen readers: "Piece 7 moved to row 2,
-    // column 3".
-    std::string lastMove;
+    // What a screen reader is told after an event.
+    Announcement announcement;
     std::string pieceToolTip;
 
     Timer splashTimer, autoPlayTimer, noticeTimer;

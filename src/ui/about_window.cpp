@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <array>
 #include <cstddef>
@@ -81,12 +80,11 @@ constexpr int TextMargins = 10;
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("aboutWindow"));
     setWindowTitle(tr("About"));
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setFixedSize(twipsToPixels(4275), twipsToPixels(4830));
 
     nameText_ = new QPlainTextEdit(this);
@@ -112,20 +110,13 @@ AboutWindow::AboutWindow(QWidget* parent)
     logo_ = new QLabel(this);
     logo_->setObjectName(QStringLiteral("logo"));
     logo_->setPixmap(QPixmap(QStringLiteral(":/about-logo.png")));
+    logo_->setAccessibleName(tr("Mosaic Rush logo"));
     setPlace(logo_, 840, 720, 2700, 1740);
 
     creditsLine_ = newTextLine(this, QStringLiteral("creditsLine"), tr("Mosaic Rush developers, 2026"));
     setPlace(creditsLine_, 840, 2520, 2895, 285);
     contactLine_ = newTextLine(this, QStringLiteral("contactLine"), tr("E-Mail: "));
     setPlace(contactLine_, 1080, 2760, 2175, 285);
-    spareLines_[0] = newTextLine(this, QStringLiteral("spareLine1"), QString());
-    setPlace(spareLines_[0], 1680, 3120, 915, 285);
-    spareLines_[1] = newTextLine(this, QStringLiteral("spareLine2"), QString());
-    setPlace(spareLines_[1], 1680, 3480, 915, 285);
-    spareLines_[2] = newTextLine(this, QStringLiteral("spareLine3"), QString());
-    setPlace(spareLines_[2], 1680, 3840, 915, 285);
-    for (QLineEdit* empty : spareLines_)
-        empty->setFocusPolicy(Qt::NoFocus);
 
     okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));

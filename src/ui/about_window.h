@@ -2,9 +2,7 @@
 
 // The About window: the program's name, logo, credits and contact lines.
 
-#include <QWidget>
-
-#include <array>
+#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +10,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Modeless; deleted on closing. Touches nothing of the game.
-class AboutWindow : public QWidget {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -26,6 +24,5 @@ private:
     QLabel* logo_;
     QLineEdit* creditsLine_;
     QLineEdit* contactLine_;
-    std::array<QLineEdit*, 3> spareLines_;  // empty, as designed
     QPushButton* okButton_;
 };

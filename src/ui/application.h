@@ -16,13 +16,16 @@ inline const QString ApplicationName = QStringLiteral("Mosaic Rush");
 inline const QString DesktopFileName = QStringLiteral("io.github.mosaic_rush.MosaicRush");
 
 // Loads the game's own translation for a locale (built into the program),
-// and Qt's for its standard dialogs where the system has it. False where the
-// game has none: the English texts stand.
+// and then Qt's for its standard dialogs where the system has it. False where
+// the game has none: the program runs in English, left to right, with no
+// half-translated dialogs.
 inline bool loadTranslations(QTranslator& game, QTranslator& qt, const QLocale& locale) {
+    if (!game.load(locale, QStringLiteral("mosaic-rush"), QStringLiteral("_"),
+                   QStringLiteral(":/i18n")))
+        return false;
     (void)qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return game.load(locale, QStringLiteral("mosaic-rush"), QStringLiteral("_"),
-                     QStringLiteral(":/i18n"));
+    return true;
 }
 
 // What the game remembers between runs, in the user's configuration folder.

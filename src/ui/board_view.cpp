@@ -3,6 +3,7 @@
 #include "engine/session.h"
 #include "ui/board_accessible.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,6 +29,23 @@ BoardView::BoardView(const GameSession& session, QWidget* parent)
     setObjectName(QStringLiteral("boardView"));
     BoardAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The board is where the keys play: it takes focus by Tab and by a click.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardView::announce() {
+    if (auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this)))
+        board->announce();
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 std::vector<int> BoardView::labelsOnBoard() const {
@@ -89,16 +107,38 @@ void BoardView::paintEvent(QPaintEvent*) {
         if (session_.window().numbersShown)
             paintNumber(painter, inside, label);
     }
-    // Swap play by keyboard: the picked piece and the cursor.
+    if (hasFocus())
+        paintFocusFrame(painter);
+    // Swap play by keyboard: the picked piece, and the cursor while the keys
+    // reach the board.
     const MainWindowModel& window = session_.window();
     const int line = 2 * session_.magnification();
+    const std::optional<Cell> cursor = hasFocus() ? window.cursor : std::nullopt;
     for (const auto& [cell, colour] : {std::pair{window.picked, QColor(255, 140, 0)},
-                                       std::pair{window.cursor, QColor(255, 255, 64)}})
+                                       std::pair{cursor, QColor(255, 255, 64)}})
         if (cell) {
             painter.setPen(QPen(colour, line));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(cellRect(*cell).adjusted(line / 2, line / 2, -line / 2, -line / 2));
         }
+}
+
+void BoardView::paintFocusFrame(QPainter& painter) const {
+    // A frame a few pixels outside the board, or round the whole view before
+    // the first board.
+    QRect frame = rect();
+    if (session_.window().boardShown) {
+        const Board& board = session_.board();
+        frame = cellRect({1, 1}).united(cellRect({board.columns(), board.rows()}));
+    }
+    constexpr int Gap = 3;
+    constexpr int Line = 2;
+    frame.adjust(-Gap - Line / 2, -Gap - Line / 2, Gap + Line / 2, Gap + Line / 2);
+    painter.save();
+    painter.setPen(QPen(QColor(255, 255, 128), Line, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame.intersected(rect().adjusted(1, 1, -1, -1)));
+    painter.restore();
 }
 
 void BoardView::paintNumber(QPainter& painter, const QRect& piece, int label) const {

@@ -27,6 +27,9 @@ public:
 
     const GameSession& session() const { return session_; }
 
+    // Tells a screen reader the session's latest announcement.
+    void announce();
+
 signals:
     void pieceClicked(int label);
 
@@ -35,12 +38,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The labels on the board, lowest first: higher labels are painted over
     // lower ones where their frames meet.
     std::vector<int> labelsOnBoard() const;
     void paintNumber(QPainter& painter, const QRect& piece, int label) const;
+    void paintFocusFrame(QPainter& painter) const;
 
     const GameSession& session_;
     int pressedLabel_ = 0;

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -29,18 +28,18 @@ constexpr int LargestSize = 10;
 }  // namespace
 
 CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       session_(session) {
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("customSizeWindow"));
     setWindowTitle(tr("Custom"));
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setFixedSize(twipsToPixels(3810), twipsToPixels(1305));
 
     columnsList_ = new QComboBox(this);
     columnsList_->setObjectName(QStringLiteral("columnsList"));
+    columnsList_->setAccessibleName(tr("Columns"));
     setListPlace(columnsList_, 720, 360, 855);
 
     timesLabel_ = new QLabel(tr("X", "columns X rows"), this);
@@ -50,10 +49,12 @@ CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWi
 
     rowsList_ = new QComboBox(this);
     rowsList_->setObjectName(QStringLiteral("rowsList"));
+    rowsList_->setAccessibleName(tr("Rows"));
     setListPlace(rowsList_, 2280, 360, 855);
 
-    goButton_ = new QPushButton(tr("GO"), this);
+    goButton_ = new QPushButton(tr("&GO"), this);
     goButton_->setObjectName(QStringLiteral("goButton"));
+    goButton_->setDefault(true);  // Return deals, wherever the focus is
     QFont buttonFont = goButton_->font();
     buttonFont.setPointSizeF(9.75);
     buttonFont.setBold(true);

@@ -3,7 +3,7 @@
 // The Custom window: any grid of 3 to 10 columns by 3 to 10 rows, chosen from
 // two lists and dealt with GO.
 
-#include <QWidget>
+#include <QDialog>
 
 class QComboBox;
 class QLabel;
@@ -15,9 +15,9 @@ class GameSession;
 
 // A window of the main window's own, modal to it: while it is open the main
 // window takes no input, and a window manager keeps it above the main window.
-// It closes by GO or from its title bar. Deleted on closing, so each opening
+// It closes by GO (or Return), Escape or from its title bar. Deleted on closing, so each opening
 // loads it afresh.
-class CustomSizeWindow : public QWidget {
+class CustomSizeWindow : public QDialog {
     Q_OBJECT
 
 public:

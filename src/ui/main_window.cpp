@@ -9,6 +9,10 @@
 #include "ui/picture_viewer.h"
 
 #include <QAccessible>
+#include <QEventLoop>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
+#include <QWindow>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -79,7 +83,8 @@ QPushButton* makeButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(boldFont(9.75));
-    button->setFocusPolicy(Qt::NoFocus);  // the arrow keys belong to the board
+    // Reached by Tab; a click leaves the focus on the board.
+    button->setFocusPolicy(Qt::TabFocus);
     button->hide();
     return button;
 }
@@ -99,6 +104,34 @@ QStringList nameFilters(const std::string& filter) {
     }
     return filters;
 }
+
+// A menu bar that tells the width it needs to show every title in one row:
+// Qt folds titles that do not fit behind a chevron, out of a new player's
+// sight, so the window is made at least this wide.
+class MenuBar : public QMenuBar {
+public:
+    using QMenuBar::QMenuBar;
+
+    int fullWidth() const {
+        const int frame = style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this);
+        const int margin = style()->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, this);
+        const int spacing = style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, this);
+        int width = 2 * (frame + margin);
+        int shown = 0;
+        for (QAction* action : actions()) {
+            if (!action->isVisible())
+                continue;
+            QStyleOptionMenuItem option;
+            initStyleOption(&option, action);
+            const QSize text = fontMetrics().size(Qt::TextShowMnemonic, action->text());
+            width += style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, this).width();
+            ++shown;
+        }
+        // Qt puts the spacing before the first title too, and folds a title
+        // that reaches the last pixel.
+        return width + (shown + 1) * spacing + 1;
+    }
+};
 
 QRect toQRect(const Rect& rect) {
     return {rect.left, rect.top, rect.width, rect.height};
@@ -123,6 +156,7 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Mosaic Rush"));
     setWindowIcon(QIcon(QStringLiteral(":/mosaic-rush.png")));
+    setMenuBar(new MenuBar(this));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     setColours(client_, LightGrey, DarkBlue);
@@ -229,33 +263,49 @@ void MainWindow::createControls() {
                                                           {&upButton_, Direction::Up},
                                                           {&downButton_, Direction::Down}};
     const char* names[] = {"leftButton", "rightButton", "upButton", "downButton"};
+    // A hidden button, which a screen reader can still press, does nothing.
     for (int i = 0; i < 4; ++i) {
         const auto [button, way] = arrows[i];
         *button = makeButton(client_, names[i]);
-        connect(*button, &QPushButton::clicked, this,
-                [this, way] { handle([this, way] { session_.slidePiece(way); }); });
+        connect(*button, &QPushButton::clicked, this, [this, button = *button, way] {
+            if (button->isVisible())
+                handle([this, way] { session_.slidePiece(way); });
+        });
     }
     autoButton_ = makeButton(client_, "autoButton");
-    connect(autoButton_, &QPushButton::clicked, this,
-            [this] { handle([this] { session_.toggleAutoPlay(); }); });
-    // The keyboard reaches AUTO / MANUAL by a key of its own.
-    autoButton_->setShortcut(QKeySequence(Qt::Key_A));
+    connect(autoButton_, &QPushButton::clicked, this, [this] {
+        if (autoButton_->isVisible())
+            handle([this] { session_.toggleAutoPlay(); });
+    });
+    // The key A belongs to the Move menu's Auto Play: a button's caption
+    // would replace a shortcut of the button's own.
     autoButton_->setToolTip(tr("Switch the automatic player on or off (A)"));
+
+    // Tab goes round the board, the direction buttons and AUTO; the arrow
+    // keys play wherever the focus is.
+    QWidget* tabOrder[] = {boardView_, leftButton_, rightButton_, upButton_, downButton_,
+                           autoButton_};
+    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    for (QPushButton* button : {leftButton_, rightButton_, upButton_, downButton_, autoButton_})
+        button->installEventFilter(this);
 
     // Names for screen readers.
     const std::pair<QWidget*, QString> readerNames[] = {
         {leftButton_, tr("Slide left")},      {rightButton_, tr("Slide right")},
         {upButton_, tr("Slide up")},          {downButton_, tr("Slide down")},
         {autoButton_, tr("Automatic player")}, {moveCounter_, tr("Moves")},
-        {timeCounter_, tr("Time")},           {sizeCaption_, tr("Grid size")},
-        {pieceCorrectNotice_, tr("Notice")},  {workingNotice_, tr("Solver")}};
+        {timeCounter_, tr("Time")},           {pieceCorrectNotice_, tr("Notice")},
+        {workingNotice_, tr("Solver")}};
     for (const auto& [widget, name] : readerNames)
         widget->setAccessibleName(name);
+    // The grid size is read as its caption says it ("4 X 3").
+    sizeCaption_->setAccessibleDescription(tr("Grid size"));
 
     // The notices lie above the board.
     pieceCorrectNotice_->raise();
     workingNotice_->raise();
-    setFocusPolicy(Qt::StrongFocus);
+    boardView_->setFocus();
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption,
@@ -292,14 +342,14 @@ void MainWindow::createMenus() {
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 
     QMenu* type = named(menuBar()->addMenu(tr("&Type")), "typeMenu");
-    addAction(type, "emptySpaceAction", tr("Empty Space"), &menus.emptySpace, [this] {
+    addAction(type, "emptySpaceAction", tr("&Empty Space"), &menus.emptySpace, [this] {
         session_.toggleEmptySpace();
     })->setCheckable(true);
-    addAction(type, "customSizeAction", tr("Custom"), &menus.customSize,
+    addAction(type, "customSizeAction", tr("&Custom"), &menus.customSize,
               [this] { openCustomSize(); });
     for (int side = 3; side <= MaxGridSide; ++side) {
         const QByteArray name = QStringLiteral("size%1Action").arg(side).toLatin1();
-        addAction(type, name.constData(), tr("%1 X %1").arg(side),
+        addAction(type, name.constData(), tr("&%1 X %1").arg(side),
                   &menus.sizes[std::size_t(side - 3)], [this, side] { session_.chooseSize(side); });
     }
 
@@ -309,10 +359,10 @@ void MainWindow::createMenus() {
     modelActions_.emplace_back(view, &menus.viewImage);
 
     QMenu* magnify = named(menuBar()->addMenu(tr("&Magnify")), "magnifyMenu");
-    addAction(magnify, "magnify1Action", tr("X1"), &menus.magnify1, [this] {
+    addAction(magnify, "magnify1Action", tr("X&1"), &menus.magnify1, [this] {
         session_.chooseMagnification(1);
     })->setCheckable(true);
-    addAction(magnify, "magnify2Action", tr("X2"), &menus.magnify2, [this] {
+    addAction(magnify, "magnify2Action", tr("X&2"), &menus.magnify2, [this] {
         session_.chooseMagnification(2);
     })->setCheckable(true);
     magnify->addSeparator();
@@ -324,15 +374,15 @@ void MainWindow::createMenus() {
 
     QMenu* speed = named(menuBar()->addMenu(tr("&Speed")), "speedMenu");
     const char* speedNames[] = {"speedHalfAction", "speed1Action", "speed2Action", "speed4Action"};
-    const QString speedCaptions[] = {tr("X 0.5"), tr("X 1"), tr("X 2"), tr("X 4")};
+    const QString speedCaptions[] = {tr("X &0.5"), tr("X &1"), tr("X &2"), tr("X &4")};
     for (int i = 0; i < 4; ++i)
         addAction(speed, speedNames[i], speedCaptions[i], &menus.speeds[std::size_t(i)], [this, i] {
             session_.chooseSpeed(i);
         })->setCheckable(true);
 
     QMenu* order = named(menuBar()->addMenu(tr("&Order")), "orderMenu");
-    QMenu* rows = named(order->addMenu(tr("Horiz")), "rowsMenu");
-    QMenu* columns = named(order->addMenu(tr("Vert")), "columnsMenu");
+    QMenu* rows = named(order->addMenu(tr("&Horiz")), "rowsMenu");
+    QMenu* columns = named(order->addMenu(tr("&Vert")), "columnsMenu");
     struct OrderItem {
         QMenu* menu;
         const char* name;
@@ -341,19 +391,19 @@ void MainWindow::createMenus() {
         GoalOrder order;
     };
     const OrderItem orderItems[] = {
-        {rows, "rowsAscendingAction", tr("Ascend"), &menus.rowsAscending, GoalOrder::RowsAscending},
-        {rows, "rowsDescendingAction", tr("Descend"), &menus.rowsDescending,
+        {rows, "rowsAscendingAction", tr("&Ascend"), &menus.rowsAscending, GoalOrder::RowsAscending},
+        {rows, "rowsDescendingAction", tr("&Descend"), &menus.rowsDescending,
          GoalOrder::RowsDescending},
-        {columns, "columnsAscendingAction", tr("Ascend"), &menus.columnsAscending,
+        {columns, "columnsAscendingAction", tr("&Ascend"), &menus.columnsAscending,
          GoalOrder::ColumnsAscending},
-        {columns, "columnsDescendingAction", tr("Descend"), &menus.columnsDescending,
+        {columns, "columnsDescendingAction", tr("&Descend"), &menus.columnsDescending,
          GoalOrder::ColumnsDescending}};
     for (const OrderItem& entry : orderItems)
         addAction(entry.menu, entry.name, entry.caption, entry.item, [this, order = entry.order] {
             session_.chooseOrder(order);
         })->setCheckable(true);
 
-    QMenu* move = named(menuBar()->addMenu(tr("&Move")), "moveMenu");
+    QMenu* move = named(menuBar()->addMenu(tr("Mov&e")), "moveMenu");
     addAction(move, "undoAction", tr("&Undo"), &menus.undo, [this] {
         session_.undo();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -364,9 +414,15 @@ void MainWindow::createMenus() {
         session_.hint();
     })->setShortcut(QKeySequence(Qt::Key_H));
     move->addSeparator();
+    // The keyboard's way to AUTO / MANUAL: enabled whenever the button is,
+    // so that it also stops the automatic player.
+    QAction* autoPlay = addAction(move, "autoPlayAction", tr("&Auto Play"), &menus.autoPlay,
+                                  [this] { session_.toggleAutoPlay(); });
+    autoPlay->setCheckable(true);
+    autoPlay->setShortcut(QKeySequence(Qt::Key_A));
     const std::tuple<const char*, QString, const MenuItem*, AutoPlayMethod> methodItems[] = {
-        {"stepByStepAction", tr("Step by Step"), &menus.stepByStep, AutoPlayMethod::StepByStep},
-        {"shortestAction", tr("Shortest"), &menus.shortest, AutoPlayMethod::Shortest}};
+        {"stepByStepAction", tr("&Step by Step"), &menus.stepByStep, AutoPlayMethod::StepByStep},
+        {"shortestAction", tr("Shor&test"), &menus.shortest, AutoPlayMethod::Shortest}};
     for (const auto& [name, caption, item, method] : methodItems)
         addAction(move, name, caption, item, [this, method = method] {
             session_.chooseAutoPlayMethod(method);
@@ -400,6 +456,9 @@ void MainWindow::showSession() {
         const Size client = designClientSize();
         size = QSize(client.width, client.height + menuBar()->sizeHint().height());
     }
+    // Every menu title in sight: the extra width, right of the controls,
+    // shows the background.
+    size.setWidth(std::max(size.width(), static_cast<MenuBar*>(menuBar())->fullWidth()));
     if (this->size() != size || minimumSize() != size)
         setFixedSize(size);
 
@@ -438,21 +497,41 @@ void MainWindow::showSession() {
     // Pieces are cut at the screen's own pixels.
     session_.setDevicePixelRatio(devicePixelRatioF());
 
-    // A screen reader hears of each move.
-    const QString lastMove = QString::fromStdString(model.lastMove);
-    if (boardView_->accessibleDescription() != lastMove) {
-        boardView_->setAccessibleDescription(lastMove);
-        QAccessibleEvent changed(boardView_, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-        QAccessibleEvent alert(boardView_, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+    // A screen reader hears each announcement once.
+    if (model.announcement.serial != announcedSerial_) {
+        announcedSerial_ = model.announcement.serial;
+        boardView_->announce();
     }
+}
+
+void MainWindow::waitUntilExposed() {
+    // A message raised at start-up waits until the window is on screen, so
+    // that it opens centred on it.
+    if (!isVisible() || !windowHandle() || windowHandle()->isExposed())
+        return;
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (windowHandle()->isExposed() || waited.elapsed() > 5000)
+            loop.quit();
+    });
+    poll.start(10);
+    loop.exec();
+}
+
+void MainWindow::openAtStart(const QString& path) {
+    // The loaded board shows at once, with no splash over it.
+    handle([this] { session_.hideSplash(); });
+    openFile(path);
 }
 
 MessageAnswer MainWindow::showMessage(const Message& message) {
     // The box waits in an event loop of its own: first show what the event
     // has done so far, and stop the timers it has stopped.
     showSession();
+    waitUntilExposed();
     QMessageBox box(this);
     box.setWindowTitle(QString::fromStdString(message.title));
     box.setText(QString::fromStdString(message.text));
@@ -637,16 +716,53 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // In sliding play the arrow keys stand for the "L", "R", "U" and "D"
-    // buttons; in swap play they move the cursor, and Space or Enter picks
-    // or swaps the piece under it.
-    std::optional<Direction> way;
+namespace {
+
+std::optional<Direction> arrowDirection(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
     switch (event->key()) {
-    case Qt::Key_Left: way = Direction::Left; break;
-    case Qt::Key_Right: way = Direction::Right; break;
-    case Qt::Key_Up: way = Direction::Up; break;
-    case Qt::Key_Down: way = Direction::Down; break;
+    case Qt::Key_Left: return Direction::Left;
+    case Qt::Key_Right: return Direction::Right;
+    case Qt::Key_Up: return Direction::Up;
+    case Qt::Key_Down: return Direction::Down;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+bool MainWindow::playArrowKey(const QKeyEvent* event) {
+    // In sliding play the arrow keys stand for the "L", "R", "U" and "D"
+    // buttons; in swap play they move the cursor.
+    const std::optional<Direction> way = arrowDirection(event);
+    if (!way)
+        return false;
+    handle([this, way] {
+        if (session_.playKind() == PlayKind::Swap)
+            session_.moveCursor(*way);
+        else
+            session_.slidePiece(*way);
+    });
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // On a focused button the arrow keys still play, instead of moving the
+    // focus as buttons do.
+    if (event->type() == QEvent::KeyPress && playArrowKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Space or Enter on the board picks or swaps the piece under the swap
+    // play cursor.
+    if (playArrowKey(event)) {
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -655,13 +771,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     default: QMainWindow::keyPressEvent(event); return;
     }
-    handle([this, way] {
-        if (session_.playKind() == PlayKind::Swap)
-            session_.moveCursor(*way);
-        else
-            session_.slidePiece(*way);
-    });
-    event->accept();
 }
 
 }  // namespace mosaic

@@ -49,6 +49,8 @@ public:
     // game (".tsq") is loaded as Load Game loads it, anything else imported
     // as Import Image imports it.
     void openFile(const QString& path);
+    // The same for a file named on the command line: its board shows at once.
+    void openAtStart(const QString& path);
 
     // Platform
     MessageAnswer showMessage(const Message& message) override;
@@ -64,6 +66,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -83,6 +86,9 @@ private:
     void showCaptioned(Widget* widget, const Control& control);
 
     void showOwnWindow(QWidget* window);
+    void waitUntilExposed();
+    // Plays an arrow key; false for any other key.
+    bool playArrowKey(const QKeyEvent* event);
     void openCustomSize();
     void openViewer();
     void openAbout();
@@ -109,6 +115,7 @@ private:
     QElapsedTimer monotonicClock_;
     // Each action that the model enables or checks, with its model item.
     std::vector<std::pair<QAction*, const MenuItem*>> modelActions_;
+    int announcedSerial_ = 0;
 
     QPointer<PictureViewer> viewer_;
     QPointer<CustomSizeWindow> customSize_;

@@ -16,7 +16,7 @@ constexpr int ClientHeightTwips = 3135;
 }  // namespace
 
 PictureViewer::PictureViewer(const GameSession& session, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       session_(session) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -35,6 +35,7 @@ PictureViewer::PictureViewer(const GameSession& session, QWidget* parent)
     pictureBox_->setFocusPolicy(Qt::StrongFocus);
     pictureBox_->setGeometry(QRect(QPoint(0, 0), client));
     pictureBox_->installEventFilter(this);
+    pictureBox_->setAccessibleName(tr("The whole picture"));
 
     fillPicture();
 }
@@ -59,13 +60,13 @@ void PictureViewer::keyPressEvent(QKeyEvent* event) {
     if (closeOnKey(event))
         event->accept();
     else
-        QWidget::keyPressEvent(event);
+        QDialog::keyPressEvent(event);
 }
 
 bool PictureViewer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pictureBox_ && event->type() == QEvent::KeyPress)
         return closeOnKey(static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace mosaic

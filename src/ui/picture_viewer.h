@@ -2,7 +2,7 @@
 
 // The picture viewer: the whole source picture, stretched to one fixed box.
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 
@@ -11,7 +11,7 @@ namespace mosaic {
 class GameSession;
 
 // Modeless; deleted on closing. Enter and Escape close it.
-class PictureViewer : public QWidget {
+class PictureViewer : public QDialog {
     Q_OBJECT
 
 public:
