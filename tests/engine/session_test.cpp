@@ -81,6 +81,11 @@ TEST(Session, StartsWithTheSplashAndNoBoard) {
     t.session.chooseMagnification(2);
     EXPECT_EQ(w.windowSize, (Size{336, 360}));
     EXPECT_FALSE(w.boardShown || t.session.gameDealt());
+    // The hidden AUTO, which a screen reader can still press, does nothing.
+    t.session.toggleAutoPlay();
+    t.session.autoPlayTick();
+    EXPECT_FALSE(t.session.autoPlaying() || w.menus.autoPlay.enabled);
+    EXPECT_TRUE(t.platform.messages.empty());
 }
 
 // A picture of one flat colour per cell of a grid, cell (c, r) coloured by
@@ -278,6 +283,29 @@ TEST(Session, AutoPlaySolvesInFrontOfThePlayerAndCanBeStopped) {
         EXPECT_EQ(t.platform.messages[0].title, "Auto Play");
         EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Information);
         EXPECT_FALSE(w.autoButton.enabled);
+    }
+}
+
+TEST(Session, AutoPlaysMovesAreAnnouncedAtMostOnceASecond) {
+    TestSession t;
+    t.session.chooseSize(5);
+    const Announcement& said = t.session.window().announcement;
+    t.session.toggleAutoPlay();
+    EXPECT_EQ(said.text, "Automatic player on");
+    const int on = said.serial;
+    for (int tick = 0; tick < 50; ++tick, t.platform.nowMs += 100)
+        t.session.autoPlayTick();
+    // Five seconds of moves, a move a tenth of a second.
+    EXPECT_GE(said.serial - on, 3);
+    EXPECT_LE(said.serial - on, 5);
+    // Stopping, and the player's own moves, are told at once.
+    t.session.toggleAutoPlay();
+    EXPECT_EQ(said.text, "Automatic player off");
+    for (const Direction way : {Direction::Left, Direction::Right, Direction::Up, Direction::Down}) {
+        const int before = said.serial;
+        const int moves = t.session.moveCount();
+        t.session.slidePiece(way);
+        EXPECT_EQ(said.serial - before, t.session.moveCount() - moves);
     }
 }
 
