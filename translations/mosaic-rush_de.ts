@@ -55,12 +55,12 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>Columns</source>
-        <translation>Spalten</translation>
+        <source>&amp;Columns</source>
+        <translation>&amp;Spalten</translation>
     </message>
     <message>
-        <source>Rows</source>
-        <translation>Zeilen</translation>
+        <source>&amp;Rows</source>
+        <translation>&amp;Zeilen</translation>
     </message>
     <message>
         <source>&amp;GO</source>

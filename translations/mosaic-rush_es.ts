@@ -55,12 +55,12 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>Columns</source>
-        <translation>Columnas</translation>
+        <source>&amp;Columns</source>
+        <translation>&amp;Columnas</translation>
     </message>
     <message>
-        <source>Rows</source>
-        <translation>Filas</translation>
+        <source>&amp;Rows</source>
+        <translation>&amp;Filas</translation>
     </message>
     <message>
         <source>&amp;GO</source>

@@ -55,12 +55,12 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>Columns</source>
-        <translation>Colonnes</translation>
+        <source>&amp;Columns</source>
+        <translation>&amp;Colonnes</translation>
     </message>
     <message>
-        <source>Rows</source>
-        <translation>Lignes</translation>
+        <source>&amp;Rows</source>
+        <translation>&amp;Lignes</translation>
     </message>
     <message>
         <source>&amp;GO</source>

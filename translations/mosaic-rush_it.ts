@@ -55,12 +55,12 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>Columns</source>
-        <translation>Colonne</translation>
+        <source>&amp;Columns</source>
+        <translation>&amp;Colonne</translation>
     </message>
     <message>
-        <source>Rows</source>
-        <translation>Righe</translation>
+        <source>&amp;Rows</source>
+        <translation>&amp;Righe</translation>
     </message>
     <message>
         <source>&amp;GO</source>

@@ -55,12 +55,12 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>Columns</source>
-        <translation>Kolommen</translation>
+        <source>&amp;Columns</source>
+        <translation>&amp;Kolommen</translation>
     </message>
     <message>
-        <source>Rows</source>
-        <translation>Rijen</translation>
+        <source>&amp;Rows</source>
+        <translation>&amp;Rijen</translation>
     </message>
     <message>
         <source>&amp;GO</source>

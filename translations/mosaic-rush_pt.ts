@@ -55,12 +55,12 @@
         <translation>X</translation>
     </message>
     <message>
-        <source>Columns</source>
-        <translation>Colunas</translation>
+        <source>&amp;Columns</source>
+        <translation>&amp;Colunas</translation>
     </message>
     <message>
-        <source>Rows</source>
-        <translation>Linhas</translation>
+        <source>&amp;Rows</source>
+        <translation>&amp;Linhas</translation>
     </message>
     <message>
         <source>&amp;GO</source>

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace {
 
 using mosaic::twipsToPixels;
@@ -39,7 +41,6 @@ CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWi
 
     columnsList_ = new QComboBox(this);
     columnsList_->setObjectName(QStringLiteral("columnsList"));
-    columnsList_->setAccessibleName(tr("Columns"));
     setListPlace(columnsList_, 720, 360, 855);
 
     timesLabel_ = new QLabel(tr("X", "columns X rows"), this);
@@ -49,8 +50,19 @@ CustomSizeWindow::CustomSizeWindow(mosaic::GameSession& session, QWidget* mainWi
 
     rowsList_ = new QComboBox(this);
     rowsList_->setObjectName(QStringLiteral("rowsList"));
-    rowsList_->setAccessibleName(tr("Rows"));
     setListPlace(rowsList_, 2280, 360, 855);
+
+    // Each list's caption above it, with an access key; screen readers read
+    // it as the list's label.
+    const std::tuple<QComboBox*, const char*, QString, int> captions[] = {
+        {columnsList_, "columnsCaption", tr("&Columns"), 720},
+        {rowsList_, "rowsCaption", tr("&Rows"), 2280}};
+    for (const auto& [list, name, text, left] : captions) {
+        auto* caption = new QLabel(text, this);
+        caption->setObjectName(QString::fromLatin1(name));
+        caption->setBuddy(list);
+        setPlace(caption, left, 30, 1035, 315);
+    }
 
     goButton_ = new QPushButton(tr("&GO"), this);
     goButton_->setObjectName(QStringLiteral("goButton"));

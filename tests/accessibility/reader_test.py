@@ -383,7 +383,7 @@ class Game:
         window and returns what was heard until some focus gain or name or
         description change came, and a little after."""
         self.listener.heard.clear()
-        self.xdotool("key", "--clearmodifiers", keys)
+        self.xdotool("key", "--clearmodifiers", "--delay", "400", *keys.split())
         self.listener.pump(ARRIVAL_LIMIT, until=lambda heard: heard)
         self.listener.pump(LISTEN_AFTER)
         return self.report(keys)
@@ -392,7 +392,7 @@ class Game:
         """Presses `keys` and returns what was heard until an event whose
         source's name or description says all of `fragments`."""
         self.listener.heard.clear()
-        self.xdotool("key", "--clearmodifiers", keys)
+        self.xdotool("key", "--clearmodifiers", "--delay", "400", *keys.split())
 
         def said(heard):
             return any(says(h.name, fragments) or says(h.description, fragments) for h in heard)
@@ -630,6 +630,71 @@ class AutoPlay(GameTest):
                         for h in heard),
                     "after {}: nothing said {}, heard:\n    {}".format(
                         keys, fragments, heard_lines(heard)))
+
+
+def labelled_by(accessible):
+    """The name of the label an accessible is labelled by, without its access
+    key's '&', or None."""
+    for relation in safely(lambda: accessible.getRelationSet(), []):
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return safely(lambda: relation.getTarget(0).name, "").replace("&", "")
+    return None
+
+
+# The other windows, opened by their access keys: the role and name of each
+# window, and the names its parts must carry; Escape closes each.
+OTHER_WINDOWS = [
+    # A list's name is its value; its caption comes as the label it is
+    # labelled by.
+    ("alt+t c", "dialog", "Custom", [("combo box", "Columns"), ("combo box", "Rows"),
+                                     ("push button", "GO")]),
+    ("alt+v", "dialog", "Viewing Image (287 x 185)", [("image", "The whole picture")]),
+    ("alt+f a", "dialog", "About", [("image", "Mosaic Rush logo"), ("push button", "OK")]),
+]
+
+
+class OtherWindows(GameTest):
+    TSQ = saved_game(3, 3, SLIDING_BOARD)
+
+    def window_named(self, role, name):
+        for window in safely(lambda: list(self.game.app), []):
+            if safely(lambda: window.getRoleName()) == role and \
+                    safely(lambda: window.name) == name:
+                return window
+        return None
+
+    def parts_of(self, window):
+        parts, queue = [], [window]
+        while queue:
+            node = queue.pop(0)
+            parts.append((safely(lambda: node.getRoleName()), safely(lambda: node.name)))
+            queue.extend(safely(lambda: list(node), []))
+        return parts
+
+    def test_each_window_is_a_dialog_with_named_parts(self):
+        for keys, role, title, parts in OTHER_WINDOWS:
+            with self.subTest(keys=keys, window=title):
+                self.game.press_until(keys, (title,))
+                window = None
+                deadline = time.monotonic() + ARRIVAL_LIMIT
+                while window is None and time.monotonic() < deadline:
+                    self.game.listener.pump(0.2)
+                    window = self.window_named(role, title)
+                self.assertIsNotNone(window, "no {} named {!r} among {}".format(
+                    role, title, [self.parts_of(w)[0] for w in safely(
+                        lambda: list(self.game.app), [])]))
+                try:
+                    for part_role, part_name in parts:
+                        found = self.game.find(lambda a: a.getRoleName() == part_role and
+                                               part_name in (a.name, labelled_by(a)), window)
+                        self.assertIsNotNone(found, "{}: no {} named {!r} among {}".format(
+                            title, part_role, part_name, self.parts_of(window)))
+                    # No empty, nameless text fields for a reader to stop at.
+                    empty = self.game.find(lambda a: a.getRoleName() == "text" and
+                                           not a.name and not readout(a).strip(), window)
+                    self.assertIsNone(empty, "{}: an empty, nameless text field".format(title))
+                finally:
+                    self.game.press("Escape")
 
 
 def main():

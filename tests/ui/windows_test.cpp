@@ -586,19 +586,31 @@ private slots:
         for (const char* language : Languages) {
             LanguageInstalled installed(language);
             MainWindow translated;
+            // Each menu's captions, and the Custom window's.
+            QList<std::pair<QString, QStringList>> groups;
             QList<QWidget*> menus = {translated.menuBar()};
             for (QMenu* menu : translated.findChildren<QMenu*>())
                 menus.append(menu);
             for (QWidget* menu : menus) {
+                QStringList captions;
+                for (QAction* action : menu->actions())
+                    if (!action->isSeparator())
+                        captions << action->text();
+                groups.append({menu->objectName(), captions});
+            }
+            CustomSizeWindow custom(translated.session(), &translated);
+            groups.append({custom.objectName(),
+                           {custom.findChild<QLabel*>("columnsCaption")->text(),
+                            custom.findChild<QLabel*>("rowsCaption")->text(),
+                            custom.findChild<QPushButton*>("goButton")->text()}});
+            for (const auto& [group, captions] : groups) {
                 QSet<QChar> keys;
-                for (QAction* action : menu->actions()) {
-                    if (action->isSeparator())
-                        continue;
-                    const QString where = QStringLiteral("%1: \"%2\" in %3")
-                                              .arg(language, action->text(), menu->objectName());
-                    const qsizetype amp = action->text().indexOf('&');
-                    QVERIFY2(amp >= 0 && amp + 1 < action->text().size(), qPrintable(where));
-                    const QChar key = action->text().at(amp + 1).toLower();
+                for (const QString& caption : captions) {
+                    const QString where =
+                        QStringLiteral("%1: \"%2\" in %3").arg(language, caption, group);
+                    const qsizetype amp = caption.indexOf('&');
+                    QVERIFY2(amp >= 0 && amp + 1 < caption.size(), qPrintable(where));
+                    const QChar key = caption.at(amp + 1).toLower();
                     QVERIFY2(!keys.contains(key), qPrintable(where));
                     keys.insert(key);
                 }
