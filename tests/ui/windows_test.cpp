@@ -689,6 +689,30 @@ private slots:
         }
     }
 
+    // A language the game does not speak brings none of Qt's texts either:
+    // no half-translated dialogs, no mirrored menu bar.
+    void aLanguageTheGameDoesNotSpeakLoadsNoTranslation() {
+        QTranslator game, qt;
+        QVERIFY(!loadTranslations(game, qt, QLocale(QLocale::Arabic, QLocale::Egypt)));
+        QVERIFY(qt.isEmpty());
+        QVERIFY(loadTranslations(game, qt, QLocale(QLocale::German, QLocale::Germany)));
+        QVERIFY(!qt.isEmpty());
+    }
+
+    // A game named on the command line shows its board at once.
+    void aGameOpenedAtStartShowsNoSplash() {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("start.tsq"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x03\x03\x00\x00\x01\x02\x03\x04\xff\x06\x07\x05\x08" "11", 15));
+        file.close();
+        window = std::make_unique<MainWindow>();
+        window->show();
+        window->openAtStart(file.fileName());
+        QVERIFY(session().window().boardShown);
+        QVERIFY(!window->findChild<QLabel*>("splash")->isVisible());
+    }
+
     void numbersOnPiecesAreDrawnAndRemembered() {
         trigger("size4Action");
         QVERIFY(!window->findChild<QAction*>("showNumbersAction")->isChecked());
