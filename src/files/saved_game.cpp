@@ -1,13 +1,16 @@
 #include "files/saved_game.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 #include <array>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -191,16 +194,137 @@ std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& pa
     return bytes;
 }
 
+namespace {
+
+bool failWith(std::string* cause, const std::string& why) {
+    if (cause)
+        *cause = why;
+    return false;
+}
+
+bool failWithErrno(std::string* cause) {
+    return failWith(cause, std::strerror(errno));
+}
+
+// The name a save's temporary file takes beside its target: hidden, and
+// carrying the writer's process id, so that what a killed writer left can
+// be told from a save under way.
+std::string temporaryName(const std::string& folder, const std::string& name, pid_t pid,
+                          unsigned serial) {
+    return folder + "/." + name + "." + std::to_string(pid) + "-" + std::to_string(serial) +
+           ".part";
+}
+
+// The process id in a temporary file's name made for `name`, or 0.
+pid_t writerOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    if (entry.size() <= prefix.size() + 5 || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - 5, 5, ".part") != 0)
+        return 0;
+    const std::string rest = entry.substr(prefix.size(), entry.size() - prefix.size() - 5);
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos ||
+        rest.find_first_not_of("0123456789") != dash ||
+        rest.find_first_not_of("0123456789", dash + 1) != std::string::npos)
+        return 0;
+    return static_cast<pid_t>(std::strtol(rest.substr(0, dash).c_str(), nullptr, 10));
+}
+
+int writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return wrote < 0 ? errno : EIO;
+        done += static_cast<std::size_t>(wrote);
+    }
+    return 0;
+}
+
+}  // namespace
+
+void removeLeftoverTemporaries(const std::string& path) {
+    const std::filesystem::path target(path);
+    const std::string name = target.filename().string();
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const pid_t writer = writerOf(entry.path().filename().string(), name);
+        // Only a writer that has ended: a save under way keeps its file.
+        if (writer > 0 && ::kill(writer, 0) != 0 && errno == ESRCH)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          std::string* cause) {
-    QSaveFile file(QString::fromStdString(path));
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(reinterpret_cast<const char*>(bytes.data()),
-                                    qint64(bytes.size())) == qint64(bytes.size()) &&
-                         file.commit();
-    if (!written && cause)
-        *cause = file.errorString().toStdString();
-    return written;
+    // The file that takes the bytes: a symbolic link's target, which must
+    // exist; a link to nothing is refused rather than creating its target.
+    std::string target = path;
+    struct stat info {};
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    struct stat linkInfo {};
+    if (::lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
+        if (!exists)
+            return failWith(cause, QCoreApplication::translate(
+                                       "SavedGame", "It is a link to a file that does not exist.")
+                                       .toStdString());
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (!resolved)
+            return failWithErrno(cause);
+        target = resolved;
+        std::free(resolved);
+    }
+    if (exists && !S_ISREG(info.st_mode))
+        return failWith(cause,
+                        QCoreApplication::translate("SavedGame", "It is not a file.").toStdString());
+
+    const std::filesystem::path targetPath(target);
+    const std::string folder =
+        targetPath.has_parent_path() ? targetPath.parent_path().string() : std::string(".");
+    const std::string name = targetPath.filename().string();
+    removeLeftoverTemporaries(target);
+
+    // The bytes go to a file of their own beside the target, are flushed to
+    // the disk, and only then take the target's name: a write that fails, on a
+    // full disk say, leaves the old file as it was.
+    static std::atomic<unsigned> serial{0};
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = temporaryName(folder, name, ::getpid(), serial++);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return failWithErrno(cause);
+    }
+    if (fd < 0)
+        return failWithErrno(cause);
+    int error = 0;
+    if (exists && ::fchmod(fd, info.st_mode & 07777) != 0)
+        error = errno;
+    if (error == 0)
+        error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        errno = error;
+        return failWithErrno(cause);
+    }
+    // The new name itself reaches the disk with the folder.
+    if (const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return true;
 }
 
 }  // namespace mosaic

@@ -87,10 +87,16 @@ std::optional<std::vector<std::uint8_t>> readGameFileBytes(const std::string& pa
                                                            std::string* cause = nullptr);
 
 // Replaces the file at path with bytes, or leaves it as it was: the bytes go
-// to an unnamed file in the same folder that takes the file's name only once
-// it is whole (QSaveFile). A symbolic link is written through to its target,
-// and the file keeps its permissions. On failure cause, when given, says why.
+// to a hidden temporary file beside it, are flushed to the disk and only then
+// take the file's name. Every write, the flush and the rename are checked, so
+// a full disk fails and keeps the old file. A symbolic link is written through
+// to its target, and a link to nothing is refused; the file keeps its
+// permissions. On failure cause, when given, says why.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          std::string* cause = nullptr);
+
+// Removes the temporary files that writers of path killed mid-save left
+// beside it (a save under way keeps its own). Each save does it first.
+void removeLeftoverTemporaries(const std::string& path);
 
 }  // namespace mosaic

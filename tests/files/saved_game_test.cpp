@@ -16,7 +16,15 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+#include <functional>
+#include <iostream>
+#include <set>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace mosaic {
@@ -307,6 +315,114 @@ TEST_F(SavedGameFiles, ReadingStopsAtTheLimit) {
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->size(), GameFileReadLimit);
     EXPECT_EQ(decodeSavedGame(*read, PlayKind::Sliding).problem, GameFileProblem::None);
+}
+
+// Every way a write can fail: the old file stays byte for byte, the failure
+// is reported with its cause, and nothing is left beside the file.
+TEST_F(SavedGameFiles, AWriteThatFailsKeepsTheOldFileAndSaysWhy) {
+    const Bytes old = SlidingThreeByThree();
+    const Bytes game(106, 7);
+    struct Case {
+        const char* name;
+        // Prepares the folder; returns the path to write, or "" when the case
+        // cannot be set up here (said in the skip message).
+        std::function<std::string()> prepare;
+        bool oldFileKept = true;
+    };
+    const Case cases[] = {
+        {"a full file system",
+         [&]() -> std::string {
+             const std::string mount = PathOf("full");
+             fs::create_directory(mount);
+             if (::mount("tmpfs", mount.c_str(), "tmpfs", 0, "size=16k") != 0)
+                 return "";
+             WriteRaw(mount + "/game.tsq", old);
+             std::ofstream filler(mount + "/filler", std::ios::binary);
+             const std::string block(4096, 'x');
+             while (filler.write(block.data(), std::streamsize(block.size())) && filler.flush())
+                 ;
+             return mount + "/game.tsq";
+         }},
+        {"a write cut short", [&] { WriteRaw(PathOf("game.tsq"), old);
+                                                       return PathOf("game.tsq"); }},
+        {"a link to nothing",
+         [&] {
+             fs::create_symlink("missing.tsq", PathOf("link.tsq"));
+             return PathOf("link.tsq");
+         },
+         false},
+        {"a folder in the way",
+         [&] {
+             fs::create_directory(PathOf("folder.tsq"));
+             return PathOf("folder.tsq");
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = c.prepare();
+        if (path.empty()) {
+            std::cout << "[ SKIPPED  ] " << c.name << ": no tmpfs can be mounted here\n";
+            continue;
+        }
+        std::set<std::string> before;
+        for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
+            before.insert(entry.path().filename().string());
+        // A file size limit makes the write stop half way, as a full disk does.
+        const bool cutShort = std::string(c.name) == "a write cut short";
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit previous = limit;
+        if (cutShort) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            limit.rlim_cur = 50;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        std::string cause;
+        EXPECT_FALSE(writeFileAtomically(path, game, &cause));
+        if (cutShort)
+            ::setrlimit(RLIMIT_FSIZE, &previous);
+        EXPECT_FALSE(cause.empty());
+        if (c.oldFileKept) {
+            const auto kept = readGameFileBytes(path);
+            EXPECT_EQ(kept.value_or(Bytes{}), old);
+        }
+        std::set<std::string> after;
+        for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
+            after.insert(entry.path().filename().string());
+        EXPECT_EQ(after, before);
+        EXPECT_FALSE(fs::exists(PathOf("missing.tsq")));
+        if (std::string(c.name) == "a full file system")
+            ::umount2(fs::path(path).parent_path().c_str(), MNT_DETACH);
+    }
+}
+
+// A save killed at any moment leaves at most its own temporary file, which
+// the next save of that file removes; the file itself is always whole.
+TEST_F(SavedGameFiles, SavesKilledMidWayLeaveNothingAfterTheNextSave) {
+    const std::string path = PathOf("game.tsq");
+    const Bytes first(1 << 20, 1);
+    const Bytes second(1 << 20, 2);
+    ASSERT_TRUE(writeFileAtomically(path, first));
+    std::mt19937 random(7);
+    for (int kill = 0; kill < 100; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;)
+                writeFileAtomically(path, kill % 2 ? first : second);
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const auto whole = readGameFileBytes(path);
+        ASSERT_TRUE(whole.has_value());
+        EXPECT_TRUE(std::all_of(whole->begin(), whole->end(),
+                                [&](std::uint8_t b) { return b == whole->front(); }));
+    }
+    ASSERT_TRUE(writeFileAtomically(path, SlidingThreeByThree()));
+    const auto left = std::distance(fs::directory_iterator(Folder), fs::directory_iterator());
+    EXPECT_EQ(left, 1);
 }
 
 }  // namespace
