@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -105,6 +106,10 @@ std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::str
     std::vector<std::string_view> lines = split(text, '\n');
     if (lines.back().empty())
         lines.pop_back();  // the line end of the last line
+    // A file that passed through another system may end its lines in CR LF.
+    for (std::string_view& line : lines)
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
     if (lines.empty() || lines.front() != Header) {
         fault = "The first line is not \"" + Header + "\".";
         return std::nullopt;
@@ -138,16 +143,48 @@ std::string lineOf(const BestResult& entry) {
            record(entry.fewestMoves) + ' ' + record(entry.shortestTimeMs) + '\n';
 }
 
-// Renames a damaged file to path + ".bad". rename() replaces an older ".bad"
-// of the same type in one step; one of another type (a file where a folder
-// goes) is removed first, unless it is a folder with something in it.
+// Renames a damaged file to path + ".bad", replacing an older file of that
+// name in one step. Where the name is taken by anything else (a folder, a
+// link), the first free or plain-file name of ".bad.2", ".bad.3", ... is used.
 bool setAside(const std::string& path) {
-    const std::string badPath = path + ".bad";
-    if (std::rename(path.c_str(), badPath.c_str()) == 0)
-        return true;
-    std::error_code ignored;
-    std::filesystem::remove(badPath, ignored);
-    return std::rename(path.c_str(), badPath.c_str()) == 0;
+    for (int number = 1; number <= 99; ++number) {
+        const std::string badPath = path + ".bad" + (number > 1 ? "." + std::to_string(number) : "");
+        std::error_code error;
+        const auto status = std::filesystem::symlink_status(badPath, error);
+        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+            continue;
+        if (std::rename(path.c_str(), badPath.c_str()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The entries the file holds, or nullopt with a fault when it is missing
+// (empty fault), not a file, unreadable, too large or damaged.
+std::optional<std::vector<BestResult>> readEntries(const std::string& path, std::string& fault) {
+    const QString filePath = QString::fromStdString(path);
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return std::nullopt;
+    if (!info.isFile()) {
+        fault = "It is not a file.";
+        return std::nullopt;
+    }
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fault = file.errorString().toStdString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(FileSizeLimit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        fault = file.errorString().toStdString();
+        return std::nullopt;
+    }
+    if (bytes.size() > FileSizeLimit) {
+        fault = "It is too large.";
+        return std::nullopt;
+    }
+    return entriesIn(std::string_view(bytes.data(), bytes.size()), fault);
 }
 
 }  // namespace
@@ -162,28 +199,43 @@ BestResults::BestResults(std::string path) : path_(std::move(path)) {}
 
 BestResultsLoad BestResults::load() {
     entries_.clear();
-    const QString filePath = QString::fromStdString(path_);
-    const QFileInfo info(filePath);
-    if (!info.exists())
-        return {};
-
+    // What a game killed while saving left beside the file goes at start.
+    removeLeftoverTemporaries(path_);
     std::string fault;
-    if (!info.isFile()) {
-        fault = "It is not a file.";
-    } else if (QFile file(filePath); !file.open(QIODevice::ReadOnly)) {
-        fault = file.errorString().toStdString();
-    } else {
-        const QByteArray bytes = file.read(FileSizeLimit + 1);
-        if (file.error() != QFileDevice::NoError)
-            fault = file.errorString().toStdString();
-        else if (bytes.size() > FileSizeLimit)
-            fault = "It is too large.";
-        else if (auto entries = entriesIn(std::string_view(bytes.data(), bytes.size()), fault))
-            entries_ = std::move(*entries);
-    }
+    if (auto entries = readEntries(path_, fault))
+        entries_ = std::move(*entries);
     if (fault.empty())
         return {};
     return {true, setAside(path_), fault};
+}
+
+BestResults::SavedCompletion BestResults::recordCompletionInFile(const BestResultKey& key,
+                                                                 int moves, std::int64_t timeMs,
+                                                                 bool movesCount,
+                                                                 bool timeCounts) {
+    SavedCompletion result;
+    const QString folder = QFileInfo(QString::fromStdString(path_)).absolutePath();
+    QDir().mkpath(folder);
+    // Another game window may be writing the file: wait for it a while; a
+    // lock left by a game that has ended is taken over.
+    QLockFile lock(QString::fromStdString(path_) + QStringLiteral(".lock"));
+    const bool locked = lock.tryLock(5000);
+    // The file as the other windows left it; a file damaged since the start
+    // leaves the results this window holds.
+    std::string fault;
+    if (auto entries = readEntries(path_, fault))
+        entries_ = std::move(*entries);
+    else if (fault.empty())
+        entries_.clear();  // removed since: start afresh
+    else
+        setAside(path_);  // damaged since: kept aside, not written over
+    result.records = recordCompletion(key, moves, timeMs, movesCount, timeCounts);
+    if (!locked) {
+        result.cause = "Another game is writing the best results.";
+        return result;
+    }
+    result.saved = save(&result.cause);
+    return result;
 }
 
 NewRecords BestResults::recordCompletion(const BestResultKey& key, int moves, std::int64_t timeMs,

@@ -67,8 +67,10 @@ public:
     const std::string& path() const { return path_; }
 
     // Reads the file. A missing file gives empty results; a damaged or
-    // unreadable one is renamed to path + ".bad" (replacing an older one) so
-    // that its contents are not lost, and the results start empty.
+    // unreadable one is renamed to path + ".bad" (replacing an older file of
+    // that name; where a folder or the like holds the name, path + ".bad.2",
+    // ".bad.3" and so on) so that its contents are not lost, and the results
+    // start empty. Lines may end in CR LF.
     BestResultsLoad load();
 
     // Counts a completed game. movesCount: the player finished it alone, so
@@ -77,6 +79,20 @@ public:
     // kept.
     NewRecords recordCompletion(const BestResultKey& key, int moves, std::int64_t timeMs,
                                 bool movesCount, bool timeCounts);
+
+    // Counts a completed game in the file as every game window left it:
+    // under a lock beside the file, the file is read again, the game counted
+    // and the file written, so that games finished in two windows at once
+    // both count. The results then hold what the file holds. saved is false,
+    // with the cause, when the file could not be written.
+    struct SavedCompletion {
+        NewRecords records;
+        bool saved = false;
+        std::string cause;
+    };
+    SavedCompletion recordCompletionInFile(const BestResultKey& key, int moves,
+                                           std::int64_t timeMs, bool movesCount,
+                                           bool timeCounts);
 
     // Forgets every entry; save() then writes an empty file.
     void reset() { entries_.clear(); }

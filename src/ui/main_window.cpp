@@ -613,16 +613,15 @@ void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& 
 std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
     // Fewest moves only for a game played alone; shortest time also only for
     // one played from its deal.
-    const NewRecords records =
-        bestResults_.recordCompletion({game.grid, game.play, game.order}, game.moves, game.timeMs,
-                                      game.playedAlone, game.playedAlone && game.timed);
+    const BestResults::SavedCompletion completion = bestResults_.recordCompletionInFile(
+        {game.grid, game.play, game.order}, game.moves, game.timeMs, game.playedAlone,
+        game.playedAlone && game.timed);
     std::vector<std::string> lines;
-    if (records.newBest())
+    if (completion.records.newBest())
         lines.push_back(tr("New best!").toStdString());
-    std::string cause;
-    if (!bestResults_.save(&cause))
+    if (!completion.saved)
         lines.push_back(tr("The best results could not be saved: %1")
-                            .arg(QString::fromStdString(cause))
+                            .arg(QString::fromStdString(completion.cause))
                             .toStdString());
     return lines;
 }

@@ -9,6 +9,8 @@
 #include <fstream>
 
 #include <sys/fsuid.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace mosaic {
@@ -128,6 +130,61 @@ TEST_F(BestResultsFile, AFolderThatCannotBeWrittenFailsTheSaveWithACause) {
         EXPECT_FALSE(saved || cause.empty()) << target;
     }
     EXPECT_EQ(read(path), Header);
+}
+
+TEST_F(BestResultsFile, CrLfLinesReadAndATakenBadNameGetsANumber) {
+    std::ofstream(path, std::ios::binary)
+        << "mosaic-rush best results 1\r\n4 4 sliding 1 12 87 61234\r\n";
+    BestResults results(path);
+    EXPECT_FALSE(results.load().damaged);
+    EXPECT_EQ(results.entries().size(), 1u);
+    // A folder with something in it holds the ".bad" name: the damaged file
+    // goes aside under the next number, not over the folder nor left in place.
+    fs::create_directories(path + ".bad/inside");
+    std::ofstream(path, std::ios::binary) << "damaged\n";
+    EXPECT_TRUE(results.load().setAside);
+    EXPECT_EQ(read(path + ".bad.2"), "damaged\n");
+    EXPECT_TRUE(fs::is_directory(path + ".bad/inside"));
+}
+
+// Two game windows, each with the file read at its start, finish a game at
+// the same moment: both games count, and the better record stands.
+TEST_F(BestResultsFile, GamesFinishedInTwoWindowsAtOnceBothCount) {
+    for (int round = 0; round < 10; ++round) {
+        std::ofstream(path, std::ios::binary) << Header << "4 4 sliding 1 5 70 9000\n";
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        pid_t children[2];
+        for (int i = 0; i < 2; ++i) {
+            children[i] = ::fork();
+            ASSERT_GE(children[i], 0);
+            if (children[i] == 0) {
+                BestResults results(path);
+                results.load();
+                char word;
+                (void)!::read(go[0], &word, 1);  // both finish on the same word
+                _exit(results.recordCompletionInFile(Sliding4x4, 40 + 20 * i, 1000, true, true)
+                              .saved
+                          ? 0
+                          : 1);
+            }
+        }
+        ASSERT_EQ(::write(go[1], "go", 2), 2);
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        BestResults reread(path);
+        EXPECT_FALSE(reread.load().damaged);
+        ASSERT_EQ(reread.entries().size(), 1u);
+        EXPECT_EQ(reread.entries()[0], (BestResult{Sliding4x4, 7, 40, 1000})) << round;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path().toStdString()),
+                                fs::directory_iterator()),
+                  1);  // no lock or temporary file left
+    }
 }
 
 }  // namespace
