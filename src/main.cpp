@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+
+#include <string>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -31,7 +34,15 @@ int main(int argc, char* argv[]) {
 
     mosaic::MainWindow window;
     window.show();
-    if (!parser.positionalArguments().isEmpty())
-        window.openAtStart(parser.positionalArguments().constFirst());
+    // The file's name as its bytes, straight from the command line: a name
+    // that is not text in the system's encoding still opens.
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString named = parser.positionalArguments().constFirst();
+        std::string bytes = QFile::encodeName(named).toStdString();
+        for (int i = 1; i < argc; ++i)
+            if (QString::fromLocal8Bit(argv[i]) == named)
+                bytes = argv[i];
+        window.openAtStart(bytes);
+    }
     return app.exec();
 }

@@ -146,7 +146,7 @@ std::string lineOf(const BestResult& entry) {
 // Renames a damaged file to path + ".bad", replacing an older file of that
 // name in one step. Where the name is taken by anything else (a folder, a
 // link), the first free or plain-file name of ".bad.2", ".bad.3", ... is used.
-bool setAside(const std::string& path) {
+std::optional<std::string> setAside(const std::string& path) {
     for (int number = 1; number <= 99; ++number) {
         const std::string badPath = path + ".bad" + (number > 1 ? "." + std::to_string(number) : "");
         std::error_code error;
@@ -154,9 +154,9 @@ bool setAside(const std::string& path) {
         if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
             continue;
         if (std::rename(path.c_str(), badPath.c_str()) == 0)
-            return true;
+            return badPath;
     }
-    return false;
+    return std::nullopt;
 }
 
 // The entries the file holds, or nullopt with a fault when it is missing
@@ -206,7 +206,8 @@ BestResultsLoad BestResults::load() {
         entries_ = std::move(*entries);
     if (fault.empty())
         return {};
-    return {true, setAside(path_), fault};
+    const std::optional<std::string> badPath = setAside(path_);
+    return {true, badPath.has_value(), badPath.value_or(""), fault};
 }
 
 BestResults::SavedCompletion BestResults::recordCompletionInFile(const BestResultKey& key,

@@ -54,6 +54,7 @@ struct NewRecords {
 struct BestResultsLoad {
     bool damaged = false;   // the file could not be used and the results start empty
     bool setAside = false;  // the damaged file now has ".bad" appended to its name
+    std::string setAsidePath;  // where it went: path + ".bad", or ".bad.2" and so on
     std::string fault;      // what was wrong, when damaged
 };
 

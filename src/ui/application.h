@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -28,11 +29,24 @@ inline bool loadTranslations(QTranslator& game, QTranslator& qt, const QLocale& 
     return true;
 }
 
-// What the game remembers between runs, in the user's configuration folder.
+// Where the game remembers things between runs.
+inline QString settingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/settings.ini");
+}
+
+// Whether the settings file may be opened: it is missing or a plain file.
+// QSettings opens its file as it is made, and a named pipe or a device would
+// hold the game there before its window ever appears.
+inline bool settingsFileUsable() {
+    const QFileInfo info(settingsPath());
+    return !info.exists() || info.isFile();
+}
+
+// What the game remembers between runs, in the user's configuration folder;
+// only where settingsFileUsable().
 inline QSettings gameSettings() {
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                         QStringLiteral("/settings.ini"),
-                     QSettings::IniFormat);
+    return QSettings(settingsPath(), QSettings::IniFormat);
 }
 
 }  // namespace mosaic

@@ -177,9 +177,20 @@ MainWindow::MainWindow(QWidget* parent)
     monotonicClock_.start();
 
     splash_->setPixmap(QPixmap::fromImage(session_.splashPicture()));
-    // Whether the pieces show their numbers is remembered between runs.
-    session_.setNumbersShown(
-        gameSettings().value(QStringLiteral("board/showNumbers"), false).toBool());
+    // Whether the pieces show their numbers is remembered between runs,
+    // where the settings file is one; the player is told once otherwise.
+    if (settingsFileUsable())
+        session_.setNumbersShown(
+            gameSettings().value(QStringLiteral("board/showNumbers"), false).toBool());
+    else
+        QTimer::singleShot(0, this, [this] {
+            showMessage({.text = tr("The settings file is not a file: the game starts with its "
+                                    "defaults and keeps no settings.")
+                                     .toStdString(),
+                         .detail = settingsPath().toStdString(),
+                         .title = tr("Settings").toStdString(),
+                         .icon = MessageIcon::Exclamation});
+        });
     setAcceptDrops(true);
     showSession();
 
@@ -194,21 +205,42 @@ MainWindow::MainWindow(QWidget* parent)
                 .title = tr("Best Results").toStdString(),
                 .icon = MessageIcon::Exclamation};
             if (loaded.setAside)
-                message.detail += "\n" + tr("The old file is kept as %1.bad")
-                                             .arg(QString::fromStdString(bestResults_.path()))
+                message.detail += "\n" + tr("The old file is kept as %1")
+                                             .arg(QString::fromStdString(loaded.setAsidePath))
                                              .toStdString();
             showMessage(message);
         });
 }
 
+std::optional<std::string> MainWindow::fileNameBytes(const QString& path) {
+    // A name whose bytes are not text in the system's encoding reaches Qt
+    // with U+FFFD in their place: used as it stands it would name another
+    // file, so it is refused.
+    if (path.contains(QChar::ReplacementCharacter)) {
+        showMessage({.text = tr("This file name cannot be used.").toStdString(),
+                     .detail = tr("It holds bytes that are not text. Rename the file and try "
+                                  "again.")
+                                   .toStdString(),
+                     .title = tr("ALERT").toStdString(),
+                     .icon = MessageIcon::Exclamation});
+        return std::nullopt;
+    }
+    return QFile::encodeName(path).toStdString();
+}
+
 void MainWindow::openFile(const QString& path) {
+    if (const std::optional<std::string> bytes = fileNameBytes(path))
+        openFile(*bytes);
+}
+
+void MainWindow::openFile(const std::string& path) {
     handle([this, path] {
-        if (path.endsWith(QLatin1String(".tsq"), Qt::CaseInsensitive)) {
+        if (QString::fromStdString(path).endsWith(QLatin1String(".tsq"), Qt::CaseInsensitive)) {
             // Only while Load Game may be chosen: not during auto play.
             if (session_.window().menus.loadGame.enabled)
-                openGameFile(session_, path.toStdString());
+                openGameFile(session_, path);
         } else {
-            importPictureFile(session_, path.toStdString());
+            importPictureFile(session_, path);
         }
     });
 }
@@ -369,7 +401,8 @@ void MainWindow::createMenus() {
     addAction(magnify, "showNumbersAction", tr("Show &Numbers"), &menus.showNumbers, [this] {
         const bool shown = !session_.window().numbersShown;
         session_.setNumbersShown(shown);
-        gameSettings().setValue(QStringLiteral("board/showNumbers"), shown);
+        if (settingsFileUsable())
+            gameSettings().setValue(QStringLiteral("board/showNumbers"), shown);
     })->setCheckable(true);
 
     QMenu* speed = named(menuBar()->addMenu(tr("&Speed")), "speedMenu");
@@ -521,7 +554,7 @@ void MainWindow::waitUntilExposed() {
     loop.exec();
 }
 
-void MainWindow::openAtStart(const QString& path) {
+void MainWindow::openAtStart(const std::string& path) {
     // The loaded board shows at once, with no splash over it.
     handle([this] { session_.hideSplash(); });
     openFile(path);
@@ -664,7 +697,7 @@ std::optional<std::string> MainWindow::chooseFile(FileDialogKind kind, const std
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    return fileNameBytes(dialog.selectedFiles().constFirst());
 }
 
 void MainWindow::showOwnWindow(QWidget* window) {

@@ -49,8 +49,10 @@ public:
     // game (".tsq") is loaded as Load Game loads it, anything else imported
     // as Import Image imports it.
     void openFile(const QString& path);
-    // The same for a file named on the command line: its board shows at once.
-    void openAtStart(const QString& path);
+    // The same for a file named by its bytes, as on the command line.
+    void openFile(const std::string& path);
+    // A file named on the command line: its board shows at once.
+    void openAtStart(const std::string& path);
 
     // Platform
     MessageAnswer showMessage(const Message& message) override;
@@ -87,6 +89,9 @@ private:
 
     void showOwnWindow(QWidget* window);
     void waitUntilExposed();
+    // The bytes that name a file on disk, or nullopt (and the player told)
+    // for a name that cannot be turned back into them.
+    std::optional<std::string> fileNameBytes(const QString& path);
     // Plays an arrow key; false for any other key.
     bool playArrowKey(const QKeyEvent* event);
     void openCustomSize();

@@ -27,7 +27,11 @@
 #include <QTest>
 #include <QWindow>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+
+#include <sys/stat.h>
 #include <memory>
 
 using namespace mosaic;
@@ -699,18 +703,49 @@ private slots:
         QVERIFY(!qt.isEmpty());
     }
 
-    // A game named on the command line shows its board at once.
+    // A game named on the command line shows its board at once, whatever
+    // bytes its name holds; a name that lost its bytes on the way to Qt is
+    // refused, never saved under another name.
     void aGameOpenedAtStartShowsNoSplash() {
         QTemporaryDir folder;
-        QFile file(folder.filePath("start.tsq"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\x03\x03\x00\x00\x01\x02\x03\x04\xff\x06\x07\x05\x08" "11", 15));
-        file.close();
+        const std::string path = QFile::encodeName(folder.path()).toStdString() + "/st\xff.tsq";
+        {
+            std::ofstream file(path, std::ios::binary);
+            file.write("\x03\x03\x00\x00\x01\x02\x03\x04\xff\x06\x07\x05\x08" "11", 15);
+        }
         window = std::make_unique<MainWindow>();
         window->show();
-        window->openAtStart(file.fileName());
+        window->openAtStart(path);
         QVERIFY(session().window().boardShown);
+        QCOMPARE(session().board().label({2, 2}), Board::EmptyCell);
         QVERIFY(!window->findChild<QLabel*>("splash")->isVisible());
+        SeenMessage seen;
+        answerMessage(seen);
+        answerFileDialog(QString::fromStdString(path));  // U+FFFD where the byte was
+        trigger("saveGameAction");
+        QTRY_COMPARE(seen.count, 1);
+        QCOMPARE(seen.text, QStringLiteral("This file name cannot be used."));
+        const std::filesystem::directory_iterator files(QFile::encodeName(folder.path()).toStdString());
+        QCOMPARE(std::distance(begin(files), end(files)), 1);
+    }
+
+    // A named pipe where the settings file goes: the game still starts, with
+    // its defaults, and says so once.
+    void aSettingsFileThatIsNoFileIsPassedOver() {
+        window.reset();
+        QDir().mkpath(QFileInfo(settingsPath()).path());
+        QFile::remove(settingsPath());
+        QCOMPARE(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+        SeenMessage seen;
+        answerMessage(seen);
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QTRY_COMPARE(seen.count, 1);
+        QCOMPARE(seen.title, QStringLiteral("Settings"));
+        trigger("showNumbersAction");
+        QVERIFY(session().window().numbersShown);
+        QVERIFY(!QFileInfo(settingsPath()).isFile());
+        QVERIFY(QFile::remove(settingsPath()));
     }
 
     void numbersOnPiecesAreDrawnAndRemembered() {
