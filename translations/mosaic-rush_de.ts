@@ -248,6 +248,10 @@
         <source>It is not a file.</source>
         <translation>Es ist keine Datei.</translation>
     </message>
+    <message>
+        <source>It is a link to a file that does not exist.</source>
+        <translation>Es ist eine Verknüpfung auf eine Datei, die es nicht gibt.</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
@@ -341,10 +345,6 @@
     <message>
         <source>Best Results</source>
         <translation>Beste Ergebnisse</translation>
-    </message>
-    <message>
-        <source>The old file is kept as %1.bad</source>
-        <translation>Die alte Datei bleibt als %1.bad erhalten</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
@@ -529,6 +529,30 @@
     <message>
         <source>Shor&amp;test</source>
         <translation>&amp;Kürzester Weg</translation>
+    </message>
+    <message>
+        <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
+        <translation>Die Einstellungsdatei ist keine Datei: Das Spiel startet mit den Standardwerten und speichert keine Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Die alte Datei bleibt als %1 erhalten</translation>
+    </message>
+    <message>
+        <source>This file name cannot be used.</source>
+        <translation>Dieser Dateiname kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>It holds bytes that are not text. Rename the file and try again.</source>
+        <translation>Er enthält Bytes, die kein Text sind. Benenne die Datei um und versuche es erneut.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ACHTUNG</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,10 @@
         <source>It is not a file.</source>
         <translation>No es un archivo.</translation>
     </message>
+    <message>
+        <source>It is a link to a file that does not exist.</source>
+        <translation>Es un enlace a un archivo que no existe.</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
@@ -341,10 +345,6 @@
     <message>
         <source>Best Results</source>
         <translation>Mejores resultados</translation>
-    </message>
-    <message>
-        <source>The old file is kept as %1.bad</source>
-        <translation>El archivo antiguo se conserva como %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
@@ -529,6 +529,30 @@
     <message>
         <source>Shor&amp;test</source>
         <translation>&amp;Más corto</translation>
+    </message>
+    <message>
+        <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
+        <translation>El archivo de ajustes no es un archivo: el juego empieza con los valores predeterminados y no guarda ajustes.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>El archivo anterior se conserva como %1</translation>
+    </message>
+    <message>
+        <source>This file name cannot be used.</source>
+        <translation>Este nombre de archivo no se puede usar.</translation>
+    </message>
+    <message>
+        <source>It holds bytes that are not text. Rename the file and try again.</source>
+        <translation>Contiene bytes que no son texto. Cambia el nombre del archivo e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ALERTA</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,10 @@
         <source>It is not a file.</source>
         <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
+    <message>
+        <source>It is a link to a file that does not exist.</source>
+        <translation>C’est un lien vers un fichier qui n’existe pas.</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
@@ -341,10 +345,6 @@
     <message>
         <source>Best Results</source>
         <translation>Meilleurs résultats</translation>
-    </message>
-    <message>
-        <source>The old file is kept as %1.bad</source>
-        <translation>L&apos;ancien fichier est conservé sous %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
@@ -529,6 +529,30 @@
     <message>
         <source>Shor&amp;test</source>
         <translation>&amp;Le plus court</translation>
+    </message>
+    <message>
+        <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
+        <translation>Le fichier de réglages n’est pas un fichier : le jeu démarre avec ses réglages par défaut et n’en garde aucun.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>L’ancien fichier est conservé sous le nom %1</translation>
+    </message>
+    <message>
+        <source>This file name cannot be used.</source>
+        <translation>Ce nom de fichier ne peut pas être utilisé.</translation>
+    </message>
+    <message>
+        <source>It holds bytes that are not text. Rename the file and try again.</source>
+        <translation>Il contient des octets qui ne sont pas du texte. Renommez le fichier et réessayez.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ALERTE</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,10 @@
         <source>It is not a file.</source>
         <translation>Non è un file.</translation>
     </message>
+    <message>
+        <source>It is a link to a file that does not exist.</source>
+        <translation>È un collegamento a un file che non esiste.</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
@@ -341,10 +345,6 @@
     <message>
         <source>Best Results</source>
         <translation>Migliori risultati</translation>
-    </message>
-    <message>
-        <source>The old file is kept as %1.bad</source>
-        <translation>Il vecchio file è conservato come %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
@@ -529,6 +529,30 @@
     <message>
         <source>Shor&amp;test</source>
         <translation>Più &amp;breve</translation>
+    </message>
+    <message>
+        <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
+        <translation>Il file delle impostazioni non è un file: il gioco parte con le impostazioni predefinite e non ne salva nessuna.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Il vecchio file è conservato come %1</translation>
+    </message>
+    <message>
+        <source>This file name cannot be used.</source>
+        <translation>Questo nome di file non può essere usato.</translation>
+    </message>
+    <message>
+        <source>It holds bytes that are not text. Rename the file and try again.</source>
+        <translation>Contiene byte che non sono testo. Rinomina il file e riprova.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ATTENZIONE</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,10 @@
         <source>It is not a file.</source>
         <translation>Het is geen bestand.</translation>
     </message>
+    <message>
+        <source>It is a link to a file that does not exist.</source>
+        <translation>Het is een koppeling naar een bestand dat niet bestaat.</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
@@ -341,10 +345,6 @@
     <message>
         <source>Best Results</source>
         <translation>Beste resultaten</translation>
-    </message>
-    <message>
-        <source>The old file is kept as %1.bad</source>
-        <translation>Het oude bestand is bewaard als %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
@@ -529,6 +529,30 @@
     <message>
         <source>Shor&amp;test</source>
         <translation>&amp;Kortste</translation>
+    </message>
+    <message>
+        <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
+        <translation>Het instellingenbestand is geen bestand: het spel start met de standaardinstellingen en bewaart geen instellingen.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Het oude bestand is bewaard als %1</translation>
+    </message>
+    <message>
+        <source>This file name cannot be used.</source>
+        <translation>Deze bestandsnaam kan niet worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>It holds bytes that are not text. Rename the file and try again.</source>
+        <translation>Hij bevat bytes die geen tekst zijn. Geef het bestand een andere naam en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>LET OP</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,10 @@
         <source>It is not a file.</source>
         <translation>Não é um arquivo.</translation>
     </message>
+    <message>
+        <source>It is a link to a file that does not exist.</source>
+        <translation>É uma ligação para um arquivo que não existe.</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::BestResultsWindow</name>
@@ -341,10 +345,6 @@
     <message>
         <source>Best Results</source>
         <translation>Melhores resultados</translation>
-    </message>
-    <message>
-        <source>The old file is kept as %1.bad</source>
-        <translation>O arquivo antigo foi mantido como %1.bad</translation>
     </message>
     <message>
         <source>Switch the automatic player on or off (A)</source>
@@ -529,6 +529,30 @@
     <message>
         <source>Shor&amp;test</source>
         <translation>&amp;Mais curto</translation>
+    </message>
+    <message>
+        <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
+        <translation>O arquivo de configurações não é um arquivo: o jogo começa com os valores padrão e não guarda configurações.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>O arquivo antigo foi mantido como %1</translation>
+    </message>
+    <message>
+        <source>This file name cannot be used.</source>
+        <translation>Este nome de arquivo não pode ser usado.</translation>
+    </message>
+    <message>
+        <source>It holds bytes that are not text. Rename the file and try again.</source>
+        <translation>Contém bytes que não são texto. Renomeie o arquivo e tente de novo.</translation>
+    </message>
+    <message>
+        <source>ALERT</source>
+        <translation>ALERTA</translation>
     </message>
 </context>
 <context>
