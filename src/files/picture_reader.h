@@ -2,8 +2,9 @@
 
 // Reads a picture chosen by the player without letting the file decide how
 // much memory or time the game spends on it: only regular files are opened,
-// the cost of decoding is worked out from the header first, and the picture
-// is decoded at no more than the size the game can show.
+// the cost of decoding is worked out from the header first, the decoder gets
+// the pixels without the metadata around them, and the picture is decoded at
+// no more than the size the game can show.
 
 #include <QImage>
 #include <QSize>
@@ -47,7 +48,11 @@ struct DecodedPicture {
 
 // Decodes a JPEG, PNG, bitmap or GIF file. Nothing when the path is not a
 // regular file, the file cannot be decoded, or decoding it would cost more
-// than the bounds allow. From one thread at a time: it sets QImageReader's
+// than the bounds allow. A JPEG's comments and APP1 to APP15 segments but
+// APP14 (EXIF, XMP, ICC profiles), and a PNG's chunks but those the pixels
+// need (text, ICC profiles, EXIF) are left out, so the picture carries no
+// text and costs no more than its pixels. Nor is more read than pixels of the
+// size the header gives can take. From one thread at a time: it sets QImageReader's
 // process-wide allocation limit for the read.
 std::optional<DecodedPicture> readPictureWithinBounds(const QString& path,
                                                       const PictureBounds& bounds = {});

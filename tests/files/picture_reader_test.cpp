@@ -1,11 +1,12 @@
 // The picture reader on real files: what it refuses, and the size and colours
-// of what it gives back.
+// of what it gives back, without the text its file carried.
 
 #include "files/picture_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QImageWriter>
 
@@ -38,12 +39,15 @@ QImage quarters(int width, int height) {
     return image;
 }
 
-Bytes encode(const QImage& image, const char* format, bool progressive = false) {
+Bytes encode(const QImage& image, const char* format, bool progressive = false,
+             const char* text = nullptr) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setProgressiveScanWrite(progressive);
+    if (text)
+        writer.setText("Title", text);
     EXPECT_TRUE(writer.write(image));
     return Bytes(data.begin(), data.end());
 }
@@ -51,6 +55,102 @@ Bytes encode(const QImage& image, const char* format, bool progressive = false) 
 void put16(Bytes& bytes, int value) {
     bytes.push_back(std::uint8_t(value >> 8));
     bytes.push_back(std::uint8_t(value));
+}
+
+void put32(Bytes& bytes, std::uint32_t value) {
+    put16(bytes, int(value >> 16));
+    put16(bytes, int(value & 0xFFFF));
+}
+
+std::uint32_t crc32(Bytes::const_iterator from, Bytes::const_iterator to) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (; from != to; ++from) {
+        crc ^= *from;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    return ~crc;
+}
+
+// A PNG chunk as libpng takes it, its CRC right.
+Bytes pngChunk(const char* type, const Bytes& data) {
+    Bytes chunk;
+    put32(chunk, std::uint32_t(data.size()));
+    chunk.insert(chunk.end(), type, type + 4);
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    put32(chunk, crc32(chunk.begin() + 4, chunk.end()));
+    return chunk;
+}
+
+// The start of a chunk whose length says more than the file holds.
+Bytes pngChunkClaiming(const char* type, std::uint32_t length) {
+    Bytes chunk;
+    put32(chunk, length);
+    chunk.insert(chunk.end(), type, type + 4);
+    chunk.insert(chunk.end(), 64, 'a');
+    return chunk;
+}
+
+// Chunks added to a PNG between its header chunk and the rest.
+Bytes withPngChunks(Bytes png, const std::vector<Bytes>& chunks) {
+    constexpr std::size_t afterHeader = 8 + 25;
+    for (auto chunk = chunks.rbegin(); chunk != chunks.rend(); ++chunk)
+        png.insert(png.begin() + afterHeader, chunk->begin(), chunk->end());
+    return png;
+}
+
+// zTXt and iTXt chunks, each of 7.5 MB of text deflated to 7 KB; Qt's reader
+// inflates them while reading the header and keeps the text.
+std::vector<Bytes> compressedTextChunks(int count) {
+    const QByteArray zlib = qCompress(QByteArray(7'500'000, 'a'), 9);
+    const Bytes deflated(zlib.begin() + 4, zlib.end());  // without Qt's length
+    std::vector<Bytes> chunks;
+    for (int i = 0; i < count; ++i) {
+        Bytes data = {'N', 'o', 't', 'e', std::uint8_t('a' + i % 26), 0};
+        if (i % 2)  // iTXt: compressed, method 0, no language, no translated keyword
+            data.insert(data.end(), {1, 0, 0, 0});
+        else  // zTXt: method 0
+            data.push_back(0);
+        data.insert(data.end(), deflated.begin(), deflated.end());
+        chunks.push_back(pngChunk(i % 2 ? "iTXt" : "zTXt", data));
+    }
+    return chunks;
+}
+
+// A PNG whose header claims width x height; its pixels never come.
+Bytes pngClaiming(int width, int height) {
+    Bytes png = encode(quarters(16, 16), "png");
+    Bytes header;
+    put32(header, std::uint32_t(width));
+    put32(header, std::uint32_t(height));
+    header.insert(header.end(), {8, 2, 0, 0, 0});
+    const Bytes claiming = pngChunk("IHDR", header);
+    std::copy(claiming.begin(), claiming.end(), png.begin() + 8);
+    return png;
+}
+
+// The bytes put in before the file's last `tail` bytes: a PNG's end chunk or
+// a JPEG's end marker.
+Bytes beforeTheEnd(Bytes file, std::size_t tail, const Bytes& bytes) {
+    file.insert(file.end() - std::ptrdiff_t(tail), bytes.begin(), bytes.end());
+    return file;
+}
+
+Bytes firstBytes(Bytes file, std::size_t count) {
+    file.resize(count);
+    return file;
+}
+
+// JPEG markers of 64 KB each, put in after the start of the image.
+Bytes withJpegMarkers(Bytes jpeg, std::initializer_list<std::uint8_t> markers, int count) {
+    Bytes segments;
+    for (int i = 0; i < count; ++i)
+        for (const std::uint8_t marker : markers) {
+            segments.insert(segments.end(), {0xFF, marker, 0xFF, 0xFF});
+            segments.insert(segments.end(), 65533, 'x');
+        }
+    jpeg.insert(jpeg.begin() + 2, segments.begin(), segments.end());
+    return jpeg;
 }
 
 // A progressive JPEG written by hand up to its first scan, whose components
@@ -130,6 +230,8 @@ TEST_F(PictureReader, FilesThatCannotBeReadOrCostTooMuchAreRefused) {
     fs::create_directory(folder / "folder.jpg");
     Bytes cut = encode(quarters(64, 64), "jpeg");
     cut.resize(120);
+    const Bytes png = encode(quarters(16, 16), "png");
+    const Bytes jpeg = encode(quarters(16, 16), "jpeg");
     const std::pair<const char*, std::string> cases[] = {
         {"named pipe", pipe},
         {"folder", (folder / "folder.jpg").string()},
@@ -144,6 +246,25 @@ TEST_F(PictureReader, FilesThatCannotBeReadOrCostTooMuchAreRefused) {
          write("grey.jpg", progressiveJpegHeader(1, 6000, 5600))},
         {"JPEG claiming 20000 x 20000", write("huge.jpg", jpegClaiming(20000, 20000))},
         {"bitmap claiming 8000 x 8000", write("huge.bmp", bitmapClaiming(8000, 8000))},
+        // Refused from its header chunk, not after 150 MB of text.
+        {"PNG claiming 60000 x 60000 with 150 MB of compressed text",
+         write("bomb.png", withPngChunks(pngClaiming(60000, 60000), compressedTextChunks(20)))},
+        {"PNG text chunk claiming 2 GB",
+         write("2gb.png", withPngChunks(png, {pngChunkClaiming("tEXt", 0x7FFFFFFF)}))},
+        {"PNG text chunk claiming 4 GB",
+         write("4gb.png", withPngChunks(png, {pngChunkClaiming("zTXt", 0xFFFFFFFF)}))},
+        {"PNG image data chunk past the end of the file",
+         write("past.png", withPngChunks(png, {pngChunkClaiming("IDAT", 4096)}))},
+        {"PNG cut before its end chunk", write("cut.png", Bytes(png.begin(), png.end() - 12))},
+        // libpng reads past the end of the pixels' stream and only warns.
+        {"PNG with more image data than its pixels need",
+         write("idat.png", beforeTheEnd(png, 12, pngChunk("IDAT", Bytes(200'000, 0))))},
+        {"PNG with a critical chunk libpng does not know",
+         write("abcd.png", withPngChunks(png, {pngChunk("ABCD", {})}))},
+        {"JPEG comment past the end of the file",
+         write("comment.jpg", firstBytes(withJpegMarkers(jpeg, {0xFE}, 1), 4000))},
+        {"JPEG with more scan data than its pixels need",
+         write("scan.jpg", beforeTheEnd(jpeg, 2, Bytes(2'000'000, 0x55)))},
     };
     for (const auto& [name, path] : cases) {
         auto read = std::async(std::launch::async, [path] {
@@ -172,6 +293,21 @@ TEST_F(PictureReader, PicturesComeBackWithinTheBoundWithTheirShapeAndColours) {
         {"small.bmp", encode(quarters(300, 200), "bmp"), {300, 200}, {300, 200}, true},
         // The data runs out at once; what libjpeg fills in is grey.
         {"claims.jpg", jpegClaiming(10000, 10000), {10000, 10000}, {1024, 1024}, false},
+        // The text is left behind, the pixels come.
+        {"title.png", encode(quarters(64, 48), "png", false, "Mosaic"), {64, 48}, {64, 48}, true},
+        {"title.jpg", encode(quarters(64, 48), "jpeg", false, "Mosaic"), {64, 48}, {64, 48}, true},
+        {"text-bomb.png",
+         withPngChunks(encode(quarters(64, 48), "png"), compressedTextChunks(20)),
+         {64, 48},
+         {64, 48},
+         true},
+        // 64 MB of comments, EXIF and ICC profile segments, which Qt's reader
+        // holds several times over.
+        {"markers.jpg",
+         withJpegMarkers(encode(quarters(64, 48), "jpeg"), {0xFE, 0xE1, 0xE2}, 340),
+         {64, 48},
+         {64, 48},
+         true},
     };
     for (const Case& c : cases) {
         const auto picture =
@@ -179,6 +315,8 @@ TEST_F(PictureReader, PicturesComeBackWithinTheBoundWithTheirShapeAndColours) {
         ASSERT_TRUE(picture.has_value()) << c.file;
         EXPECT_EQ(picture->originalSize, c.original) << c.file;
         EXPECT_EQ(picture->image.size(), c.decoded) << c.file;
+        EXPECT_TRUE(picture->image.textKeys().isEmpty())
+            << c.file << " keeps " << picture->image.textKeys().join(", ").toStdString();
         for (int q = 0; c.coloured && q < 4; ++q) {
             const QColor seen = picture->image.pixelColor((q % 2 * 2 + 1) * c.decoded.width() / 4,
                                                           (q / 2 * 2 + 1) * c.decoded.height() / 4);
