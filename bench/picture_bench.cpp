@@ -1,6 +1,7 @@
 // Reading a picture the old way (QImageReader::read at full size, refusing
 // more than 100 megapixels) and the new way (readPictureWithinBounds), side by
-// side. Each read runs in a child process of its own, so the peak memory
+// side, on ordinary pictures and on files whose metadata would cost more
+// than their pixels. Each read runs in a child process of its own, so the peak memory
 // reported (VmHWM, which only grows) is that read's alone; "peak_MB" is the
 // child's whole peak and "base_MB" what it held before reading.
 
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +82,7 @@ QImage Photograph(int width, int height) {
 // largest one never counts in the parent that later forks the readers.
 struct Pictures {
     fs::path folder;
-    QString baseline, progressive, largestProgressive, png, claimed;
+    QString baseline, progressive, largestProgressive, png, claimed, pngTextBomb, jpegMarkers;
 
     Pictures() {
         std::string pattern = (fs::temp_directory_path() / "mosaic-bench-XXXXXX").string();
@@ -93,6 +95,8 @@ struct Pictures {
             QString::fromStdString((folder / "progressive-6600x4500.jpg").string());
         png = QString::fromStdString((folder / "picture-6000x4000.png").string());
         claimed = QString::fromStdString((folder / "claims-10000x10000.jpg").string());
+        pngTextBomb = QString::fromStdString((folder / "text-bomb-640x480.png").string());
+        jpegMarkers = QString::fromStdString((folder / "markers-640x480.jpg").string());
         const pid_t child = ::fork();
         if (child == 0)
             ::_exit(Write() ? 0 : 1);
@@ -138,7 +142,75 @@ struct Pictures {
         bytes[frame + 7] = char(10000 >> 8);
         bytes[frame + 8] = char(10000 & 255);
         file.seek(0);
-        return file.write(bytes) == bytes.size();
+        return file.write(bytes) == bytes.size() && WriteTextBomb() && WriteJpegMarkers();
+    }
+
+    // A small PNG carrying 20 zTXt and iTXt chunks of text that each inflate
+    // to 7.5 MB, under libpng's 8 MB a chunk: 150 MB of text in a file of
+    // about 200 KB. Qt's PNG reader inflates them all while it reads the header.
+    bool WriteTextBomb() const {
+        QByteArray png = Encode(Photograph(640, 480), "png");
+        const QByteArray text(7'500'000, 'a');
+        const QByteArray deflated = qCompress(text, 9).mid(4);  // without Qt's length prefix
+        QByteArray chunks;
+        for (int i = 0; i < 20; ++i) {
+            const QByteArray keyword = "Comment" + QByteArray::number(i);
+            // zTXt: keyword, 0, method 0. iTXt: keyword, 0, compressed 1,
+            // method 0, no language, no translated keyword.
+            const QByteArray head =
+                i % 2 ? keyword + QByteArray("\0\1\0\0\0", 5) : keyword + QByteArray("\0\0", 2);
+            chunks += PngChunk(i % 2 ? "iTXt" : "zTXt", head + deflated);
+        }
+        png.insert(33, chunks);  // after the signature and IHDR
+        return WriteFile(pngTextBomb, png);
+    }
+
+    // A small JPEG with 1000 comment and EXIF-like APP1 markers of 64 KB
+    // each, 64 MB in all, before its frame. Nothing is compressed: the cost
+    // is whatever the decoder keeps of them.
+    bool WriteJpegMarkers() const {
+        QByteArray jpeg = Encode(Photograph(640, 480), "jpeg");
+        QByteArray markers;
+        const QByteArray filler(65533, 'x');
+        for (int i = 0; i < 1000; ++i)
+            markers += QByteArray(i % 2 ? "\xFF\xE1\xFF\xFF" : "\xFF\xFE\xFF\xFF", 4) + filler;
+        jpeg.insert(2, markers);
+        return WriteFile(jpegMarkers, jpeg);
+    }
+
+    static QByteArray Encode(const QImage& image, const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, format).write(image);
+        return bytes;
+    }
+
+    static bool WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    // Length, type, data and the CRC-32 of type and data, as a PNG stores a chunk.
+    static QByteArray PngChunk(const char* type, const QByteArray& data) {
+        QByteArray chunk;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            chunk += char(data.size() >> shift);
+        chunk += QByteArray(type, 4) + data;
+        const std::uint32_t crc = Crc32(chunk.mid(4));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            chunk += char(crc >> shift);
+        return chunk;
+    }
+
+    static std::uint32_t Crc32(const QByteArray& bytes) {
+        std::uint32_t crc = 0xFFFFFFFF;
+        for (const char byte : bytes) {
+            crc ^= std::uint8_t(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+        }
+        return ~crc;
     }
 };
 
@@ -153,7 +225,15 @@ struct Outcome {
     long peakKilobytes = 0;
     int width = 0;
     int height = 0;
+    qint64 keptBytes = 0;  // the picture's pixels and the text it carries
 };
+
+qint64 KeptBytes(const QImage& image) {
+    qint64 bytes = image.sizeInBytes();
+    for (const QString& key : image.textKeys())
+        bytes += (key.size() + image.text(key).size()) * qint64(sizeof(QChar));
+    return bytes;
+}
 
 // Reads the picture once in a child process and reports how it went.
 Outcome ReadInChild(const QString& path, Way way) {
@@ -177,6 +257,7 @@ Outcome ReadInChild(const QString& path, Way way) {
         outcome.peakKilobytes = StatusKilobytes("VmHWM");
         outcome.width = image.width();
         outcome.height = image.height();
+        outcome.keptBytes = KeptBytes(image);
         const bool sent = ::write(channel[1], &outcome, sizeof outcome) == sizeof outcome;
         ::_exit(sent ? 0 : 1);
     }
@@ -204,6 +285,7 @@ void BM_ReadPicture(benchmark::State& state, QString Pictures::*picture, Way way
     state.counters["base_MB"] = double(last.baseKilobytes) / 1024;
     state.counters["width"] = last.width;  // 0 when refused
     state.counters["height"] = last.height;
+    state.counters["kept_MB"] = double(last.keptBytes) / (1024 * 1024);
     state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024 * 1024);
 }
 
@@ -222,5 +304,7 @@ READ_BOTH_WAYS(progressive);
 READ_BOTH_WAYS(largestProgressive);
 READ_BOTH_WAYS(png);
 READ_BOTH_WAYS(claimed);
+READ_BOTH_WAYS(pngTextBomb);
+READ_BOTH_WAYS(jpegMarkers);
 
 }  // namespace
