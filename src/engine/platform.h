@@ -24,9 +24,11 @@ struct CompletedGame {
     GridSize grid;
     PlayKind play = PlayKind::Sliding;
     GoalOrder order = GoalOrder::RowsAscending;
-    int moves = 0;
+    int moves = 0;  // in swap play, the swaps
     std::int64_t timeMs = 0;
-    bool playedAlone = true;  // no automatic player, hint or undo took part
+    // No automatic player, hint or undo took part, and every move (every
+    // swap of a loaded swap game, whose file keeps no count of them) is known.
+    bool playedAlone = true;
     bool timed = true;        // not a game loaded from a file
 };
 

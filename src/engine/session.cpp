@@ -559,6 +559,8 @@ void GameSession::play(BoardMove move) {
     move.counted = move.counted && moveCount_ < MaxMoveCount;
     if (move.counted)
         ++moveCount_;
+    if (move.kind == BoardMove::Kind::Swap)
+        ++swapCount_;
     showMoveCount();
     history_.record(move);
 }
@@ -602,6 +604,8 @@ void GameSession::replay(const BoardMove& move, bool backward) {
     slidingPieces_.clear();
     if (move.counted)
         moveCount_ += backward ? -1 : 1;
+    if (move.kind == BoardMove::Kind::Swap)
+        swapCount_ += backward ? -1 : 1;
     showMoveCount();
 }
 
@@ -699,6 +703,7 @@ void GameSession::startNewGame() {
     startNewHistory();
     playedAlone_ = true;
     loadedGame_ = false;
+    swapCount_ = 0;
     clockStarted_ = clockRunning_ = false;
     clockBeforeMs_ = 0;
     window_.clockTimer.running = false;
@@ -732,10 +737,18 @@ bool GameSession::completeIfSolved() {
 void GameSession::showCompletion() {
     const std::string title = *completionTitle_;
     completionTitle_.reset();
-    const CompletedGame game{board_.size(), play_,        order_,      moveCount_,
-                             gameTimeMs(),  playedAlone_, !loadedGame_};
-    std::string detail =
-        texts::movesMade(moveCount_) + "\n" + texts::timeTaken(clockText(game.timeMs));
+    // Swap play's records count the swaps; a loaded swap game's file keeps
+    // none of those made before it was saved, so it sets no record of them.
+    const bool swaps = play_ == PlayKind::Swap;
+    const CompletedGame game{board_.size(),
+                             play_,
+                             order_,
+                             swaps ? swapCount_ : moveCount_,
+                             gameTimeMs(),
+                             playedAlone_ && !(swaps && loadedGame_),
+                             !loadedGame_};
+    std::string detail = (swaps ? texts::swapsMade(swapCount_) : texts::movesMade(moveCount_)) +
+                         "\n" + texts::timeTaken(clockText(game.timeMs));
     if (shortestPossible_)
         detail += "\n" + (play_ == PlayKind::Swap ? texts::shortestSwaps(*shortestPossible_)
                                                   : texts::shortestMoves(*shortestPossible_));

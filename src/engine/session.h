@@ -52,6 +52,8 @@ public:
     PlayKind playKind() const { return play_; }
     int magnification() const { return magnification_; }
     int moveCount() const { return moveCount_; }
+    // The swaps of this game of swap play: the move counter leaves them out.
+    int swapCount() const { return swapCount_; }
     int speedSetting() const { return speed_; }
     bool playOpen() const { return window_.leftButton.enabled; }
     bool autoPlayPossible() const;
@@ -184,6 +186,7 @@ private:
     int magnification_ = 1;
     int speed_ = SpeedSettings[0];
     int moveCount_ = 0;
+    int swapCount_ = 0;
     bool manual_ = true;
     bool gameDealt_ = false;
     std::optional<Cell> swapPick_;  // the first piece picked in swap play

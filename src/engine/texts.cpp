@@ -68,6 +68,9 @@ std::string autoPlayTitle() {
 std::string movesMade(int moves) {
     return translated(QCoreApplication::translate("GameSession", "Moves: %1").arg(moves));
 }
+std::string swapsMade(int swaps) {
+    return translated(QCoreApplication::translate("GameSession", "Swaps: %1").arg(swaps));
+}
 std::string timeTaken(const std::string& time) {
     return translated(
         QCoreApplication::translate("GameSession", "Time: %1").arg(QString::fromStdString(time)));

@@ -83,7 +83,8 @@ std::optional<BestResult> entryIn(std::string_view line) {
     const auto columns = numberIn(fields[0], 1, MaxGridSide);
     const auto rows = numberIn(fields[1], 1, MaxGridSide);
     const bool playKnown = fields[2] == SlidingWord || fields[2] == SwapWord;
-    const auto order = fields[3].size() == 1 ? orderFromSavedDigit(fields[3][0]) : std::nullopt;
+    const std::optional<GoalOrder> order =
+        orderFromSavedDigit(fields[3].size() == 1 ? fields[3][0] : '\0');
     const auto completed = numberIn(fields[4], 1, INT_MAX);
     const auto fewestMoves = recordIn(fields[5], 0, MaxMoveCount);
     const auto shortestTime = recordIn(fields[6], 0, MaxRecordTimeMs);
@@ -95,7 +96,9 @@ std::optional<BestResult> entryIn(std::string_view line) {
                  fields[2] == SlidingWord ? PlayKind::Sliding : PlayKind::Swap,
                  *order};
     entry.completed = int(*completed);
-    if (*fewestMoves)
+    // Swap play's records once counted the move counter, which leaves swaps
+    // out: a swap record of 0 cannot be right, and is dropped.
+    if (*fewestMoves && !(entry.key.play == PlayKind::Swap && **fewestMoves == 0))
         entry.fewestMoves = int(**fewestMoves);
     entry.shortestTimeMs = *shortestTime;
     return entry;

@@ -519,6 +519,40 @@ TEST(Session, TheClockRunsFromTheFirstMoveToCompletionButNotWhileMinimised) {
     EXPECT_EQ(t.platform.completed[0].timeMs, 65000);
 }
 
+// Swap play's records and summary count the swaps, undone ones taken back;
+// the move counter on screen leaves them out.
+TEST(Session, SwapPlayRecordsCountTheSwaps) {
+    TestSession t;
+    t.session.toggleEmptySpace();
+    t.session.chooseSize(4);
+    int swaps = 0;
+    bool undone = false;
+    while (!(t.session.board() == t.session.goal())) {
+        // The first misplaced cell takes its own piece.
+        const Board& board = t.session.board();
+        const Board& goal = t.session.goal();
+        Cell cell{1, 1};
+        while (board.label(cell) == goal.label(cell))
+            cell = cell.column < 4 ? Cell{cell.column + 1, cell.row} : Cell{1, cell.row + 1};
+        t.session.clickPiece(board.label(cell));
+        t.session.clickPiece(goal.label(cell));
+        ++swaps;
+        if (!undone) {  // an undone swap and its redo count once
+            t.session.undo();
+            t.session.redo();
+            undone = true;
+        }
+        EXPECT_EQ(t.session.swapCount(), swaps);
+    }
+    t.platform.finishSolves(t.session);
+    ASSERT_EQ(t.platform.completed.size(), 1u);
+    EXPECT_EQ(t.platform.completed[0].moves, swaps);
+    EXPECT_FALSE(t.platform.completed[0].playedAlone);  // the undo took part
+    EXPECT_EQ(t.session.moveCount(), 0);
+    EXPECT_EQ(t.platform.messages[0].detail.rfind("Swaps: " + std::to_string(swaps) + "\n", 0),
+              0u);
+}
+
 TEST(Session, TheCompletionSaysMovesTimeTheShortestWayAndANewBest) {
     struct Case {
         PlayKind play;
@@ -538,7 +572,8 @@ TEST(Session, TheCompletionSaysMovesTimeTheShortestWayAndANewBest) {
              s.clickPiece(1);
              s.clickPiece(2);
          },
-         true, false, "Moves: 0\nTime: 0:00\nShortest possible: 1 swap\nNew best!"},
+         // A loaded swap game's file keeps no count of its swaps: no record.
+         false, false, "Swaps: 1\nTime: 0:00\nShortest possible: 1 swap\nNew best!"},
     };
     for (const Case& c : cases) {
         TestSession t;

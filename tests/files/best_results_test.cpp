@@ -132,6 +132,19 @@ TEST_F(BestResultsFile, AFolderThatCannotBeWrittenFailsTheSaveWithACause) {
     EXPECT_EQ(read(path), Header);
 }
 
+// Swap records count swaps. An older file's swap record of 0, made when
+// the move counter (which leaves swaps out) was counted, is dropped.
+TEST_F(BestResultsFile, SwapRecordsCountSwapsAndAnOldZeroIsDropped) {
+    const BestResultKey swap3x3{{3, 3}, PlayKind::Swap, GoalOrder::RowsAscending};
+    std::ofstream(path, std::ios::binary) << Header << "3 3 swap 1 4 0 5000\n";
+    BestResults results(path);
+    EXPECT_FALSE(results.load().damaged);
+    EXPECT_EQ(results.entries().at(0), (BestResult{swap3x3, 4, {}, 5000}));
+    EXPECT_TRUE(results.recordCompletion(swap3x3, 8, 9000, true, true).fewestMoves);
+    EXPECT_FALSE(results.recordCompletion(swap3x3, 10, 9000, true, true).fewestMoves);
+    EXPECT_EQ(results.entries().at(0).fewestMoves, 8);
+}
+
 TEST_F(BestResultsFile, CrLfLinesReadAndATakenBadNameGetsANumber) {
     std::ofstream(path, std::ios::binary)
         << "mosaic-rush best results 1\r\n4 4 sliding 1 12 87 61234\r\n";
