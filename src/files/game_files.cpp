@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace mosaic {
@@ -31,6 +32,7 @@ std::string text(const char* english) {
     QT_TRANSLATE_NOOP("GameFiles", "Replace"),
     QT_TRANSLATE_NOOP("GameFiles", "Error saving"),
     QT_TRANSLATE_NOOP("GameFiles", "ALERT"),
+    QT_TRANSLATE_NOOP("GameFiles", "It is not a picture the game can read."),
 };
 
 void showAlert(GameSession& session, const std::string& message, const std::string& detail) {
@@ -43,6 +45,13 @@ void showAlert(GameSession& session, const std::string& message, const std::stri
 // "name: cause", the detail of a failure's message.
 std::string failureDetail(const std::string& path, const std::string& cause) {
     return fileNamePart(path) + ": " + cause;
+}
+
+void tellRefusal(GameSession& session, const std::string& path, const std::string& cause,
+                 Refusal refusal) {
+    if (refusal == Refusal::AlwaysTold)
+        std::fprintf(stderr, "mosaic-rush: %s: %s\n", path.c_str(), cause.c_str());
+    showAlert(session, text("Error reading"), failureDetail(path, cause));
 }
 
 // Shows the file dialog until it gives an acceptable name or is cancelled.
@@ -83,24 +92,23 @@ void saveGame(GameSession& session) {
         writeGameFile(session, *path);
 }
 
-bool openGameFile(GameSession& session, const std::string& path) {
+bool openGameFile(GameSession& session, const std::string& path, Refusal refusal) {
+    const auto refuse = [&](const std::string& detail) {
+        tellRefusal(session, path, detail, refusal);
+        return false;
+    };
     // The whole file is read and checked before anything changes, so a
     // corrupt file leaves the game in progress exactly as it was.
     std::string cause;
     const std::optional<std::vector<std::uint8_t>> bytes = readGameFileBytes(path, &cause);
-    if (!bytes) {
-        showAlert(session, text("Error reading"), failureDetail(path, cause));
-        return false;
-    }
+    if (!bytes)
+        return refuse(cause);
     const DecodeResult decoded = decodeSavedGame(*bytes, session.playKind());
-    // A grid outside 1..10 is refused without a message.
-    if (decoded.problem == GameFileProblem::SizeOutOfRange)
+    // The Load dialog refuses a grid outside 1..10 without a message.
+    if (decoded.problem == GameFileProblem::SizeOutOfRange && refusal == Refusal::QuietForGridSize)
         return false;
-    if (decoded.problem == GameFileProblem::Corrupt) {
-        showAlert(session, text("Error reading"),
-                  failureDetail(path, text("This is not a saved game.") + " " + decoded.fault));
-        return false;
-    }
+    if (decoded.problem != GameFileProblem::None)
+        return refuse(text("This is not a saved game.") + " " + decoded.fault);
     const SavedGame& saved = decoded.game;
     session.openSavedGame(saved.board, saved.moveCount, saved.order, saved.play);
     return true;
@@ -137,9 +145,13 @@ void importImage(GameSession& session) {
         importPictureFile(session, *path);
 }
 
-void importPictureFile(GameSession& session, const std::string& path) {
+bool importPictureFile(GameSession& session, const std::string& path, Refusal refusal) {
     // A file that cannot be loaded brings back the default picture.
-    session.setSourcePicture(loadPicture(path));
+    const QImage picture = loadPicture(path);
+    session.setSourcePicture(picture);
+    if (picture.isNull() && refusal == Refusal::AlwaysTold)
+        tellRefusal(session, path, text("It is not a picture the game can read."), refusal);
+    return !picture.isNull();
 }
 
 QImage loadPicture(const std::string& path) {

@@ -24,14 +24,23 @@ void loadGame(GameSession& session);
 void saveGame(GameSession& session);
 void importImage(GameSession& session);
 
+// How a refused file is told. The Load dialog refuses a grid outside 1..10
+// without a word; a file named on the command line, dropped on the window or
+// opened from the file manager is always told, a picture too, and the reason
+// also goes to standard error for whoever started the game from a terminal.
+enum class Refusal { QuietForGridSize, AlwaysTold };
+
 // Import Image without its dialog: the picture the next board is cut from,
-// or the default picture when the file cannot be read as one.
-void importPictureFile(GameSession& session, const std::string& path);
+// or the default picture when the file cannot be read as one (told as
+// "Error reading" where the refusal is told). False when refused.
+bool importPictureFile(GameSession& session, const std::string& path,
+                       Refusal refusal = Refusal::QuietForGridSize);
 
 // Reads a saved game and makes it the game in progress; on failure says so
-// ("Error reading", or nothing for a grid outside 1..10), leaves the game as
-// it was and returns false.
-bool openGameFile(GameSession& session, const std::string& path);
+// ("Error reading", or nothing for a grid outside 1..10 when quiet), leaves
+// the game as it was and returns false.
+bool openGameFile(GameSession& session, const std::string& path,
+                  Refusal refusal = Refusal::QuietForGridSize);
 
 // Writes the game in progress, asking first before replacing a file; says
 // "Error saving" and returns false when the file cannot be written.

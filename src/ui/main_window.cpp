@@ -238,9 +238,9 @@ void MainWindow::openFile(const std::string& path) {
         if (QString::fromStdString(path).endsWith(QLatin1String(".tsq"), Qt::CaseInsensitive)) {
             // Only while Load Game may be chosen: not during auto play.
             if (session_.window().menus.loadGame.enabled)
-                openGameFile(session_, path);
+                openGameFile(session_, path, Refusal::AlwaysTold);
         } else {
-            importPictureFile(session_, path);
+            importPictureFile(session_, path, Refusal::AlwaysTold);
         }
     });
 }

@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -746,6 +747,59 @@ private slots:
         QVERIFY(session().window().numbersShown);
         QVERIFY(!QFileInfo(settingsPath()).isFile());
         QVERIFY(QFile::remove(settingsPath()));
+    }
+
+    // The command line as desktop programs have it: help and version with
+    // no display, the exit code of a usage error.
+    void theCommandLineAnswersWithoutADisplay() {
+        const struct {
+            QStringList arguments;
+            int exitCode;
+            const char* says;  // on standard output, or on standard error for a failure
+        } cases[] = {
+            {{"--version"}, 0, "mosaic-rush 1.0.0\n"},
+            {{"--help"}, 0, "[GAME.tsq]"},
+            {{"--frobnicate"}, 2, "Unknown option 'frobnicate'."},
+        };
+        for (const auto& c : cases) {
+            QProcess game;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(QString::fromLatin1(name));
+            if (c.exitCode == 2)  // a usage error is found once Qt has taken its options
+                environment.insert("QT_QPA_PLATFORM", "offscreen");
+            game.setProcessEnvironment(environment);
+            game.start(QStringLiteral(MOSAIC_GAME), c.arguments);
+            QVERIFY(game.waitForFinished(20000));
+            QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(game.exitCode(), c.exitCode);
+            const QByteArray output =
+                c.exitCode == 0 ? game.readAllStandardOutput() : game.readAllStandardError();
+            QVERIFY2(output.contains(c.says), output.constData());
+        }
+    }
+
+    // A refused file named on the command line or dropped is told, grid size
+    // or not, where the Load dialog refuses a grid size quietly.
+    void aRefusedFileFromOutsideIsTold() {
+        QTemporaryDir folder;
+        const std::pair<const char*, QByteArray> files[] = {
+            {"hello.tsq", "hello"}, {"empty.tsq", ""}, {"eleven.tsq", "\x0b\x03\x00\x00"},
+            {"hello.jpg", "hello"}};
+        for (const auto& [name, bytes] : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+            SeenMessage seen;
+            answerMessage(seen);
+            window->openFile(file.fileName());
+            QTRY_COMPARE(seen.count, 1);
+            QCOMPARE(seen.text, QStringLiteral("Error reading"));
+            QVERIFY2(seen.detail.startsWith(QString::fromLatin1(name) + ": "),
+                     qPrintable(seen.detail));
+        }
+        QVERIFY(!session().gameDealt());
     }
 
     void numbersOnPiecesAreDrawnAndRemembered() {
