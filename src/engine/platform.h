@@ -13,7 +13,9 @@ namespace mosaic {
 enum class MessageIcon { Exclamation, Information, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
-enum class FileDialogKind { Open, Save };
+// Open and Save are for saved games; OpenPicture is Import Image's, which
+// only reads the picture it is given.
+enum class FileDialogKind { Open, Save, OpenPicture };
 
 // The solver works for play (a hint, auto play by the shortest solution) or,
 // side by side with it, to know the shortest solution of a new game.

@@ -140,7 +140,7 @@ bool writeGameFile(GameSession& session, const std::string& path) {
 
 void importImage(GameSession& session) {
     const std::optional<std::string> path =
-        session.platform().chooseFile(FileDialogKind::Save, ImageFileFilter);
+        session.platform().chooseFile(FileDialogKind::OpenPicture, ImageFileFilter);
     if (path)
         importPictureFile(session, *path);
 }

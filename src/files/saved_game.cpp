@@ -206,6 +206,18 @@ bool failWithErrno(std::string* cause) {
     return failWith(cause, std::strerror(errno));
 }
 
+// Why nothing can be made in a folder, naming the folder.
+std::string folderFault(const std::string& folder, int error) {
+    const QString name = QString::fromStdString(folder);
+    if (error == ENOENT || error == ENOTDIR)
+        return QCoreApplication::translate("SavedGame", "The folder %1 does not exist.")
+            .arg(name)
+            .toStdString();
+    return QCoreApplication::translate("SavedGame", "The folder %1 cannot be written: %2")
+        .arg(name, QString::fromLocal8Bit(std::strerror(error)))
+        .toStdString();
+}
+
 // The name a save's temporary file takes beside its target: hidden, and
 // carrying the writer's process id, so that what a killed writer left can
 // be told from a save under way.
@@ -298,7 +310,7 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
         temporary = temporaryName(folder, name, ::getpid(), serial++);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return failWithErrno(cause);
+            return failWith(cause, folderFault(folder, errno));
     }
     if (fd < 0)
         return failWithErrno(cause);

@@ -686,14 +686,21 @@ std::optional<std::string> MainWindow::chooseFile(FileDialogKind kind, const std
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(nameFilters(filter));
-    if (kind == FileDialogKind::Open) {
+    switch (kind) {
+    case FileDialogKind::Open:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);  // the game checks that it exists
-    } else {
+        break;
+    case FileDialogKind::OpenPicture:
+        dialog.setWindowTitle(tr("Import Image"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
+    case FileDialogKind::Save:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // Save Game asks its own question before replacing a file, and
-        // Import Image only reads the file.
+        // Save Game asks its own question before replacing a file.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        break;
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

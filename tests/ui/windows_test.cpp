@@ -327,6 +327,31 @@ private slots:
         QVERIFY(window->findChild<QAction*>("emptySpaceAction")->isChecked());
     }
 
+    // Import Image opens a file for reading; a save into a folder that does
+    // not exist names the folder.
+    void importOpensAndAFailedSaveNamesTheFolder() {
+        QString title;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptSave;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            mode = dialog->acceptMode();
+            dialog->reject();
+        });
+        trigger("importImageAction");
+        QCOMPARE(title, QStringLiteral("Import Image"));
+        QCOMPARE(mode, QFileDialog::AcceptOpen);
+        trigger("size3Action");
+        QTemporaryDir folder;
+        SeenMessage seen;
+        answerMessage(seen);
+        answerFileDialog(folder.filePath("gone/x.tsq"));
+        trigger("saveGameAction");
+        QTRY_COMPARE(seen.count, 1);
+        QCOMPARE(seen.text, QStringLiteral("Error saving"));
+        QCOMPARE(seen.detail,
+                 QStringLiteral("x.tsq: The folder %1 does not exist.").arg(folder.filePath("gone")));
+    }
+
     void customSizeHoldsTheMainWindowUntilGo() {
         window->move(100, 80);
         trigger("customSizeAction");
