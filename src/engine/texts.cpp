@@ -10,6 +10,19 @@ std::string translated(const QString& text) {
     return text.toStdString();
 }
 
+// A count in words. Translations give each language's plural forms through
+// Qt's numerus forms; with none loaded, the English one and many stand.
+std::string counted(const char* numerusSource, const char* englishOne, const char* englishMany,
+                    int count) {
+    const QString translatedText =
+        QCoreApplication::translate("GameSession", numerusSource, nullptr, count);
+    const QString untranslated =
+        QString::fromUtf8(numerusSource).replace(QStringLiteral("%n"), QString::number(count));
+    if (translatedText != untranslated)
+        return translated(translatedText);
+    return QString::fromUtf8(count == 1 ? englishOne : englishMany).arg(count).toStdString();
+}
+
 }  // namespace
 
 // Each text is written out in a QCoreApplication::translate call, where
@@ -75,19 +88,13 @@ std::string timeTaken(const std::string& time) {
     return translated(
         QCoreApplication::translate("GameSession", "Time: %1").arg(QString::fromStdString(time)));
 }
-// One and many apart, so that the English reads right with no translation
-// loaded.
 std::string shortestMoves(int moves) {
-    return translated(
-        (moves == 1 ? QCoreApplication::translate("GameSession", "Shortest possible: %1 move")
-                    : QCoreApplication::translate("GameSession", "Shortest possible: %1 moves"))
-            .arg(moves));
+    return counted(QT_TRANSLATE_N_NOOP("GameSession", "Shortest possible: %n move(s)"),
+                   "Shortest possible: %1 move", "Shortest possible: %1 moves", moves);
 }
 std::string shortestSwaps(int swaps) {
-    return translated(
-        (swaps == 1 ? QCoreApplication::translate("GameSession", "Shortest possible: %1 swap")
-                    : QCoreApplication::translate("GameSession", "Shortest possible: %1 swaps"))
-            .arg(swaps));
+    return counted(QT_TRANSLATE_N_NOOP("GameSession", "Shortest possible: %n swap(s)"),
+                   "Shortest possible: %1 swap", "Shortest possible: %1 swaps", swaps);
 }
 
 std::string pieceMoved(int label, Cell to) {

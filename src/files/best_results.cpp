@@ -2,6 +2,7 @@
 
 #include "files/saved_game.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,12 @@ const std::string Header = "mosaic-rush best results 1";
 constexpr std::string_view NoRecord = "-";
 constexpr std::string_view SlidingWord = "sliding";
 constexpr std::string_view SwapWord = "swap";
+
+// A text the player may see, translated.
+std::string said(const char* english, const QString& argument = {}) {
+    const QString text = QCoreApplication::translate("BestResults", english);
+    return (argument.isNull() ? text : text.arg(argument)).toStdString();
+}
 
 auto rankOf(const BestResultKey& key) {
     return std::tuple(key.size.columns, key.size.rows, static_cast<int>(key.play),
@@ -114,21 +121,25 @@ std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::str
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
     if (lines.empty() || lines.front() != Header) {
-        fault = "The first line is not \"" + Header + "\".";
+        fault = said(QT_TRANSLATE_NOOP("BestResults", "The first line is not \"%1\"."),
+                     QString::fromStdString(Header));
         return std::nullopt;
     }
     std::vector<BestResult> entries;
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::string lineName = "Line " + std::to_string(i + 1);
+        const QString lineNumber = QString::number(i + 1);
         const std::optional<BestResult> entry = entryIn(lines[i]);
         if (!entry) {
-            fault = lineName + " is not a best result.";
+            fault =
+                said(QT_TRANSLATE_NOOP("BestResults", "Line %1 is not a best result."), lineNumber);
             return std::nullopt;
         }
         const auto place =
             std::lower_bound(entries.begin(), entries.end(), entry->key, ranksBefore);
         if (place != entries.end() && place->key == entry->key) {
-            fault = lineName + " repeats a grid, play and order.";
+            fault =
+                said(QT_TRANSLATE_NOOP("BestResults", "Line %1 repeats a grid, play and order."),
+                     lineNumber);
             return std::nullopt;
         }
         entries.insert(place, *entry);
@@ -151,7 +162,8 @@ std::string lineOf(const BestResult& entry) {
 // link), the first free or plain-file name of ".bad.2", ".bad.3", ... is used.
 std::optional<std::string> setAside(const std::string& path) {
     for (int number = 1; number <= 99; ++number) {
-        const std::string badPath = path + ".bad" + (number > 1 ? "." + std::to_string(number) : "");
+        const std::string badPath =
+            path + ".bad" + (number > 1 ? "." + std::to_string(number) : "");
         std::error_code error;
         const auto status = std::filesystem::symlink_status(badPath, error);
         if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
@@ -170,7 +182,7 @@ std::optional<std::vector<BestResult>> readEntries(const std::string& path, std:
     if (!info.exists())
         return std::nullopt;
     if (!info.isFile()) {
-        fault = "It is not a file.";
+        fault = said(QT_TRANSLATE_NOOP("BestResults", "It is not a file."));
         return std::nullopt;
     }
     QFile file(filePath);
@@ -184,7 +196,7 @@ std::optional<std::vector<BestResult>> readEntries(const std::string& path, std:
         return std::nullopt;
     }
     if (bytes.size() > FileSizeLimit) {
-        fault = "It is too large.";
+        fault = said(QT_TRANSLATE_NOOP("BestResults", "It is too large."));
         return std::nullopt;
     }
     return entriesIn(std::string_view(bytes.data(), bytes.size()), fault);
@@ -215,8 +227,7 @@ BestResultsLoad BestResults::load() {
 
 BestResults::SavedCompletion BestResults::recordCompletionInFile(const BestResultKey& key,
                                                                  int moves, std::int64_t timeMs,
-                                                                 bool movesCount,
-                                                                 bool timeCounts) {
+                                                                 bool movesCount, bool timeCounts) {
     SavedCompletion result;
     const QString folder = QFileInfo(QString::fromStdString(path_)).absolutePath();
     QDir().mkpath(folder);
@@ -235,7 +246,8 @@ BestResults::SavedCompletion BestResults::recordCompletionInFile(const BestResul
         setAside(path_);  // damaged since: kept aside, not written over
     result.records = recordCompletion(key, moves, timeMs, movesCount, timeCounts);
     if (!locked) {
-        result.cause = "Another game is writing the best results.";
+        result.cause =
+            said(QT_TRANSLATE_NOOP("BestResults", "Another game is writing the best results."));
         return result;
     }
     result.saved = save(&result.cause);
@@ -272,7 +284,7 @@ bool BestResults::save(std::string* cause) const {
     const QString folder = QFileInfo(QString::fromStdString(path_)).absolutePath();
     if (!QDir().mkpath(folder)) {
         if (cause)
-            *cause = "Cannot create the folder " + folder.toStdString() + ".";
+            *cause = said(QT_TRANSLATE_NOOP("BestResults", "Cannot create the folder %1."), folder);
         return false;
     }
     std::string text = Header + '\n';
