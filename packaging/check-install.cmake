@@ -22,7 +22,7 @@ foreach(path IN LISTS EXPECTED)
     endif()
 endforeach()
 
-set(program ${WORK_DIR}/usr/bin/mosaic-rush)
+set(program ${WORK_DIR}/usr/games/mosaic-rush)
 if(EXISTS ${program})
     execute_process(COMMAND ${READELF} -d ${program}
         RESULT_VARIABLE rc OUTPUT_VARIABLE dynamic ERROR_VARIABLE err)
@@ -36,7 +36,7 @@ if(EXISTS ${program})
         string(APPEND failures "the installed program has ${line}\n")
     endforeach()
 else()
-    string(APPEND failures "not installed: bin/mosaic-rush\n")
+    string(APPEND failures "not installed: games/mosaic-rush\n")
 endif()
 
 if(failures)

@@ -6,7 +6,7 @@ set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
   libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool desktop-file-utils
   appstream shared-mime-info qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-  python3-pyatspi at-spi2-core openbox dbus gettext"
+  python3-pyatspi at-spi2-core openbox dbus gettext dpkg-dev file lintian"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
