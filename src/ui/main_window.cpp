@@ -10,6 +10,8 @@
 
 #include <QAccessible>
 #include <QEventLoop>
+#include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
 #include <QWindow>
@@ -133,6 +135,44 @@ public:
     }
 };
 
+// The splash picture with the line under its name, in the player's language:
+// light lettering on the picture's dark panel, between little gold tiles.
+QImage splashWithSubtitle(QImage splash, const QString& subtitle) {
+    if (splash.isNull())
+        return splash;
+    constexpr double Baseline = 122;  // under the name, inside the panel
+    constexpr double PanelWidth = 259;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.6);
+    // A long translation narrows to fit the panel, between its tiles.
+    while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(subtitle) > PanelWidth - 70)
+        font.setPixelSize(font.pixelSize() - 1);
+    QPainterPath text;
+    text.addText(0, 0, font, subtitle);
+    text.translate(splash.width() / 2.0 - text.boundingRect().center().x(), Baseline);
+    QPainter painter(&splash);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(205, 225, 255));
+    painter.drawPath(text);
+    const QRectF ink = text.boundingRect();
+    const QColor gold(240, 190, 60);
+    for (int i = 0; i < 3; ++i) {
+        const double side = 5.0 - i;
+        const double top = ink.center().y() - side / 2;
+        for (const double left : {ink.left() - 11 - i * 8, ink.right() + 11 + i * 8 - side}) {
+            const QRectF tile(left, top, side, side);
+            QLinearGradient fill(tile.topLeft(), tile.bottomRight());
+            fill.setColorAt(0.0, gold.lighter(135));
+            fill.setColorAt(1.0, gold.darker(130));
+            painter.setBrush(fill);
+            painter.drawRoundedRect(tile, 1, 1);
+        }
+    }
+    return splash;
+}
+
 QRect toQRect(const Rect& rect) {
     return {rect.left, rect.top, rect.width, rect.height};
 }
@@ -176,7 +216,8 @@ MainWindow::MainWindow(QWidget* parent)
     autoPlayTimer_.setTimerType(Qt::PreciseTimer);
     monotonicClock_.start();
 
-    splash_->setPixmap(QPixmap::fromImage(session_.splashPicture()));
+    splash_->setPixmap(QPixmap::fromImage(
+        splashWithSubtitle(session_.splashPicture(), tr("picture sliding puzzle"))));
     // Whether the pieces show their numbers is remembered between runs,
     // where the settings file is one; the player is told once otherwise.
     if (settingsFileUsable())

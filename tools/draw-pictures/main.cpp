@@ -359,28 +359,11 @@ QImage drawSplash() {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(panel.adjusted(4, 4, -4, -4), 7, 7);
 
+    // The name only: the line below it is drawn by the game at run time, in
+    // the player's language.
     const QString title = QStringLiteral("Mosaic Rush");
     const QFont titleFont = fittedBoldFont(title, 44, panel.width() - 30);
     drawGoldTitle(p, centredTextPath(title, titleFont, width / 2.0, panel.top() + 50), 1.6);
-
-    QFont subFont(QStringLiteral("DejaVu Sans"));
-    subFont.setPixelSize(12);
-    subFont.setHintingPreference(QFont::PreferNoHinting);
-    subFont.setLetterSpacing(QFont::AbsoluteSpacing, 1.6);
-    const QString subtitle = QStringLiteral("picture sliding puzzle");
-    const QPainterPath sub = centredTextPath(subtitle, subFont, width / 2.0, panel.top() + 72);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(205, 225, 255));
-    p.drawPath(sub);
-
-    // Little gold tiles either side of the subtitle.
-    const QRectF subInk = sub.boundingRect();
-    for (int i = 0; i < 3; ++i) {
-        const double s = 5.0 - i;
-        const double y = subInk.center().y() - s / 2;
-        drawTile(p, QRectF(subInk.left() - 11 - i * 8, y, s, s), 1, QColor(240, 190, 60));
-        drawTile(p, QRectF(subInk.right() + 11 + i * 8 - s, y, s, s), 1, QColor(240, 190, 60));
-    }
     p.end();
     return image;
 }
