@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Mosaic Rush</translation>
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
@@ -22,6 +22,37 @@
     <message>
         <source>Mosaic Rush logo</source>
         <translation>Mosaic-Rush-Logo</translation>
+    </message>
+</context>
+<context>
+    <name>BestResults</name>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>Die erste Zeile lautet nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a best result.</source>
+        <translation>Zeile %1 enthält kein gültiges Ergebnis.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats a grid, play and order.</source>
+        <translation>Zeile %1 wiederholt Raster, Spielart und Reihenfolge einer früheren Zeile.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Another game is writing the best results.</source>
+        <translation>Ein anderes Fenster des Spiels speichert gerade die besten Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -71,7 +102,7 @@
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation>Dateinamen sind höchstens 12 Zeichen lang, einschließlich &quot;.tsq&quot;.</translation>
+        <translation>Dateinamen sind höchstens 12 Zeichen lang, einschließlich „.tsq“.</translation>
     </message>
     <message>
         <source>File name</source>
@@ -100,6 +131,10 @@
     <message>
         <source>ALERT</source>
         <translation>ACHTUNG</translation>
+    </message>
+    <message>
+        <source>It is not a picture the game can read.</source>
+        <translation>Es ist kein Bild, das das Spiel lesen kann.</translation>
     </message>
 </context>
 <context>
@@ -134,7 +169,7 @@
     </message>
     <message>
         <source>MANUAL</source>
-        <translation>HAND</translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <source>L</source>
@@ -182,22 +217,6 @@
         <translation>Zeit: %1</translation>
     </message>
     <message>
-        <source>Shortest possible: %1 move</source>
-        <translation>Kürzestmöglich: %1 Zug</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 moves</source>
-        <translation>Kürzestmöglich: %1 Züge</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swap</source>
-        <translation>Kürzestmöglich: %1 Vertauschung</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swaps</source>
-        <translation>Kürzestmöglich: %1 Vertauschungen</translation>
-    </message>
-    <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Teil %1 nach Zeile %2, Spalte %3 verschoben</translation>
     </message>
@@ -221,6 +240,24 @@
         <source>Automatic player off</source>
         <translation>Automatischer Spieler ausgeschaltet</translation>
     </message>
+    <message>
+        <source>Swaps: %1</source>
+        <translation>Vertauschungen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n move(s)</source>
+        <translation>
+            <numerusform>Kürzeste Lösung: %n Zug</numerusform>
+            <numerusform>Kürzeste Lösung: %n Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n swap(s)</source>
+        <translation>
+            <numerusform>Kürzeste Lösung: %n Vertauschung</numerusform>
+            <numerusform>Kürzeste Lösung: %n Vertauschungen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -238,11 +275,11 @@
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation>Die Felder seines %1 x %2-Rasters enthalten nicht genau einmal die Teile 1 bis %3 und ein leeres Feld.</translation>
+        <translation>Die Felder ihres %1 x %2-Rasters enthalten nicht genau einmal die Teile 1 bis %3 und ein leeres Feld.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation>Die Felder seines %1 x %2-Rasters enthalten nicht genau einmal die Teile 1 bis %3.</translation>
+        <translation>Die Felder ihres %1 x %2-Rasters enthalten nicht genau einmal die Teile 1 bis %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
@@ -251,6 +288,14 @@
     <message>
         <source>It is a link to a file that does not exist.</source>
         <translation>Es ist eine Verknüpfung auf eine Datei, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -340,7 +385,7 @@
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation>Die besten Ergebnisse konnten nicht gelesen werden; sie beginnen von vorn.</translation>
+        <translation>Die besten Ergebnisse konnten nicht gelesen werden; sie werden neu angelegt.</translation>
     </message>
     <message>
         <source>Best Results</source>
@@ -484,7 +529,7 @@
     </message>
     <message>
         <source>X &amp;0.5</source>
-        <translation>X &amp;0.5</translation>
+        <translation>X &amp;0,5</translation>
     </message>
     <message>
         <source>X &amp;1</source>
@@ -553,6 +598,14 @@
     <message>
         <source>ALERT</source>
         <translation>ACHTUNG</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Bild importieren</translation>
+    </message>
+    <message>
+        <source>picture sliding puzzle</source>
+        <translation>Bilder-Schiebepuzzle</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>BestResults</name>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>La primera línea no es «%1».</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a best result.</source>
+        <translation>La línea %1 no es un mejor resultado válido.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats a grid, play and order.</source>
+        <translation>La línea %1 repite la cuadrícula, el modo y el orden de otra línea anterior.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>No es un archivo.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>El archivo es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Another game is writing the best results.</source>
+        <translation>Otra ventana del juego está guardando los mejores resultados.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
@@ -71,7 +102,7 @@
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation>Los nombres de archivo tienen como máximo 12 caracteres, incluido &quot;.tsq&quot;.</translation>
+        <translation>Los nombres de archivo tienen como máximo 12 caracteres, incluido «.tsq».</translation>
     </message>
     <message>
         <source>File name</source>
@@ -100,6 +131,10 @@
     <message>
         <source>ALERT</source>
         <translation>ALERTA</translation>
+    </message>
+    <message>
+        <source>It is not a picture the game can read.</source>
+        <translation>No es una imagen que el juego pueda leer.</translation>
     </message>
 </context>
 <context>
@@ -182,22 +217,6 @@
         <translation>Tiempo: %1</translation>
     </message>
     <message>
-        <source>Shortest possible: %1 move</source>
-        <translation>Mínimo posible: %1 movimiento</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 moves</source>
-        <translation>Mínimo posible: %1 movimientos</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swap</source>
-        <translation>Mínimo posible: %1 intercambio</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swaps</source>
-        <translation>Mínimo posible: %1 intercambios</translation>
-    </message>
-    <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Pieza %1 movida a la fila %2, columna %3</translation>
     </message>
@@ -220,6 +239,24 @@
     <message>
         <source>Automatic player off</source>
         <translation>Jugador automático desactivado</translation>
+    </message>
+    <message>
+        <source>Swaps: %1</source>
+        <translation>Intercambios: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n move(s)</source>
+        <translation>
+            <numerusform>Mínimo posible: %n movimiento</numerusform>
+            <numerusform>Mínimo posible: %n movimientos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n swap(s)</source>
+        <translation>
+            <numerusform>Mínimo posible: %n intercambio</numerusform>
+            <numerusform>Mínimo posible: %n intercambios</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -251,6 +288,14 @@
     <message>
         <source>It is a link to a file that does not exist.</source>
         <translation>Es un enlace a un archivo que no existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
     </message>
 </context>
 <context>
@@ -340,7 +385,7 @@
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation>No se pudieron leer los mejores resultados; empiezan de nuevo.</translation>
+        <translation>No se pudieron leer los mejores resultados; se empieza de cero.</translation>
     </message>
     <message>
         <source>Best Results</source>
@@ -484,7 +529,7 @@
     </message>
     <message>
         <source>X &amp;0.5</source>
-        <translation>X &amp;0.5</translation>
+        <translation>X &amp;0,5</translation>
     </message>
     <message>
         <source>X &amp;1</source>
@@ -553,6 +598,14 @@
     <message>
         <source>ALERT</source>
         <translation>ALERTA</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Importar imagen</translation>
+    </message>
+    <message>
+        <source>picture sliding puzzle</source>
+        <translation>puzle deslizante de imágenes</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>BestResults</name>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>La première ligne n’est pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a best result.</source>
+        <translation>La ligne %1 n’est pas un meilleur résultat valide.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats a grid, play and order.</source>
+        <translation>La ligne %1 reprend la grille, le mode et l’ordre d’une ligne précédente.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Le fichier est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>Another game is writing the best results.</source>
+        <translation>Une autre fenêtre du jeu est en train d’enregistrer les meilleurs résultats.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
@@ -71,7 +102,7 @@
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation>Les noms de fichier font au plus 12 caractères, &quot;.tsq&quot; compris.</translation>
+        <translation>Les noms de fichier font au plus 12 caractères, «&#xa0;.tsq&#xa0;» compris.</translation>
     </message>
     <message>
         <source>File name</source>
@@ -83,11 +114,11 @@
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation>Ceci n&apos;est pas une partie enregistrée.</translation>
+        <translation>Ceci n’est pas une partie enregistrée.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation>La sauvegarde existe déjà. L&apos;écraser&#xa0;?</translation>
+        <translation>La sauvegarde existe déjà. L’écraser&#xa0;?</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -95,11 +126,15 @@
     </message>
     <message>
         <source>Error saving</source>
-        <translation>Erreur d&apos;enregistrement</translation>
+        <translation>Erreur d’enregistrement</translation>
     </message>
     <message>
         <source>ALERT</source>
         <translation>ALERTE</translation>
+    </message>
+    <message>
+        <source>It is not a picture the game can read.</source>
+        <translation>Ce n’est pas une image que le jeu sait lire.</translation>
     </message>
 </context>
 <context>
@@ -122,11 +157,11 @@
     </message>
     <message>
         <source>Moves:</source>
-        <translation>Coups:</translation>
+        <translation>Coups&#x202f;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps:</translation>
+        <translation>Temps&#x202f;:</translation>
     </message>
     <message>
         <source>AUTO</source>
@@ -182,22 +217,6 @@
         <translation>Temps&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Shortest possible: %1 move</source>
-        <translation>Minimum possible&#xa0;: %1 coup</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 moves</source>
-        <translation>Minimum possible&#xa0;: %1 coups</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swap</source>
-        <translation>Minimum possible&#xa0;: %1 échange</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swaps</source>
-        <translation>Minimum possible&#xa0;: %1 échanges</translation>
-    </message>
-    <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Pièce %1 déplacée en ligne %2, colonne %3</translation>
     </message>
@@ -221,12 +240,30 @@
         <source>Automatic player off</source>
         <translation>Joueur automatique désactivé</translation>
     </message>
+    <message>
+        <source>Swaps: %1</source>
+        <translation>Échanges&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n move(s)</source>
+        <translation>
+            <numerusform>Minimum possible&#xa0;: %n coup</numerusform>
+            <numerusform>Minimum possible&#xa0;: %n coups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n swap(s)</source>
+        <translation>
+            <numerusform>Minimum possible&#xa0;: %n échange</numerusform>
+            <numerusform>Minimum possible&#xa0;: %n échanges</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The grid is not 1..10 by 1..10.</source>
-        <translation>La grille n&apos;est pas de 1..10 sur 1..10.</translation>
+        <translation>La grille n’est pas de 1..10 sur 1..10.</translation>
     </message>
     <message>
         <source>The move count is over 32767.</source>
@@ -246,11 +283,19 @@
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation>Ce n&apos;est pas un fichier.</translation>
+        <translation>Ce n’est pas un fichier.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
         <translation>C’est un lien vers un fichier qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Impossible d’écrire dans le dossier %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -333,14 +378,14 @@
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés.</translation>
+        <translation>Les meilleurs résultats n’ont pas pu être enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation>Les meilleurs résultats n&apos;ont pas pu être lus&#xa0;; ils repartent de zéro.</translation>
+        <translation>Les meilleurs résultats n’ont pas pu être lus&#xa0;; ils repartent de zéro.</translation>
     </message>
     <message>
         <source>Best Results</source>
@@ -424,7 +469,7 @@
     </message>
     <message>
         <source>&amp;View Image</source>
-        <translation>Voir l&apos;&amp;image</translation>
+        <translation>Voir l’&amp;image</translation>
     </message>
     <message>
         <source>&amp;Magnify</source>
@@ -460,7 +505,7 @@
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation>Les meilleurs résultats n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
+        <translation>Les meilleurs résultats n’ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Empty Space</source>
@@ -484,7 +529,7 @@
     </message>
     <message>
         <source>X &amp;0.5</source>
-        <translation>X &amp;0.5</translation>
+        <translation>X &amp;0,5</translation>
     </message>
     <message>
         <source>X &amp;1</source>
@@ -532,7 +577,7 @@
     </message>
     <message>
         <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
-        <translation>Le fichier de réglages n’est pas un fichier : le jeu démarre avec ses réglages par défaut et n’en garde aucun.</translation>
+        <translation>Le fichier de réglages n’est pas un fichier&#xa0;: le jeu démarre avec ses réglages par défaut et n’en garde aucun.</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -554,16 +599,24 @@
         <source>ALERT</source>
         <translation>ALERTE</translation>
     </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Importer une image</translation>
+    </message>
+    <message>
+        <source>picture sliding puzzle</source>
+        <translation>taquin d’images</translation>
+    </message>
 </context>
 <context>
     <name>mosaic::PictureViewer</name>
     <message>
         <source>Viewing Image (287 x 185)</source>
-        <translation>Affichage de l&apos;image (287 x 185)</translation>
+        <translation>Affichage de l’image (287 x 185)</translation>
     </message>
     <message>
         <source>The whole picture</source>
-        <translation>L&apos;image entière</translation>
+        <translation>L’image entière</translation>
     </message>
 </context>
 </TS>

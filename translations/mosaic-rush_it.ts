@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>BestResults</name>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>La prima riga non è «%1».</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a best result.</source>
+        <translation>La riga %1 non è un miglior risultato valido.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats a grid, play and order.</source>
+        <translation>La riga %1 ripete griglia, modalità e ordine di una riga precedente.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Non è un file.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Il file è troppo grande.</translation>
+    </message>
+    <message>
+        <source>Another game is writing the best results.</source>
+        <translation>Un&apos;altra finestra del gioco sta salvando i migliori risultati.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
@@ -71,7 +102,7 @@
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation>I nomi dei file sono lunghi al massimo 12 caratteri, compreso &quot;.tsq&quot;.</translation>
+        <translation>I nomi dei file sono lunghi al massimo 12 caratteri, compreso «.tsq».</translation>
     </message>
     <message>
         <source>File name</source>
@@ -100,6 +131,10 @@
     <message>
         <source>ALERT</source>
         <translation>ATTENZIONE</translation>
+    </message>
+    <message>
+        <source>It is not a picture the game can read.</source>
+        <translation>Non è un&apos;immagine che il gioco sa leggere.</translation>
     </message>
 </context>
 <context>
@@ -182,22 +217,6 @@
         <translation>Tempo: %1</translation>
     </message>
     <message>
-        <source>Shortest possible: %1 move</source>
-        <translation>Minimo possibile: %1 mossa</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 moves</source>
-        <translation>Minimo possibile: %1 mosse</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swap</source>
-        <translation>Minimo possibile: %1 scambio</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swaps</source>
-        <translation>Minimo possibile: %1 scambi</translation>
-    </message>
-    <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Tessera %1 spostata in riga %2, colonna %3</translation>
     </message>
@@ -220,6 +239,24 @@
     <message>
         <source>Automatic player off</source>
         <translation>Giocatore automatico disattivato</translation>
+    </message>
+    <message>
+        <source>Swaps: %1</source>
+        <translation>Scambi: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n move(s)</source>
+        <translation>
+            <numerusform>Minimo possibile: %n mossa</numerusform>
+            <numerusform>Minimo possibile: %n mosse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n swap(s)</source>
+        <translation>
+            <numerusform>Minimo possibile: %n scambio</numerusform>
+            <numerusform>Minimo possibile: %n scambi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -251,6 +288,14 @@
     <message>
         <source>It is a link to a file that does not exist.</source>
         <translation>È un collegamento a un file che non esiste.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
     </message>
 </context>
 <context>
@@ -352,19 +397,19 @@
     </message>
     <message>
         <source>Slide left</source>
-        <translation>Scorri a sinistra</translation>
+        <translation>Sposta a sinistra</translation>
     </message>
     <message>
         <source>Slide right</source>
-        <translation>Scorri a destra</translation>
+        <translation>Sposta a destra</translation>
     </message>
     <message>
         <source>Slide up</source>
-        <translation>Scorri in alto</translation>
+        <translation>Sposta in alto</translation>
     </message>
     <message>
         <source>Slide down</source>
-        <translation>Scorri in basso</translation>
+        <translation>Sposta in basso</translation>
     </message>
     <message>
         <source>Automatic player</source>
@@ -484,7 +529,7 @@
     </message>
     <message>
         <source>X &amp;0.5</source>
-        <translation>X &amp;0.5</translation>
+        <translation>X &amp;0,5</translation>
     </message>
     <message>
         <source>X &amp;1</source>
@@ -553,6 +598,14 @@
     <message>
         <source>ALERT</source>
         <translation>ATTENZIONE</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Importa immagine</translation>
+    </message>
+    <message>
+        <source>picture sliding puzzle</source>
+        <translation>puzzle scorrevole di immagini</translation>
     </message>
 </context>
 <context>

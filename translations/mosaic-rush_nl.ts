@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>BestResults</name>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>De eerste regel is niet ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a best result.</source>
+        <translation>Regel %1 is geen geldig beste resultaat.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats a grid, play and order.</source>
+        <translation>Regel %1 herhaalt het raster, de speelwijze en de volgorde van een eerdere regel.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Het is geen bestand.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>Het bestand is te groot.</translation>
+    </message>
+    <message>
+        <source>Another game is writing the best results.</source>
+        <translation>Een ander venster van het spel is de beste resultaten aan het opslaan.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>De map %1 kan niet worden aangemaakt.</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Empty cell</source>
@@ -71,7 +102,7 @@
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation>Bestandsnamen zijn hoogstens 12 tekens lang, inclusief &quot;.tsq&quot;.</translation>
+        <translation>Bestandsnamen zijn hoogstens 12 tekens lang, inclusief ‘.tsq’.</translation>
     </message>
     <message>
         <source>File name</source>
@@ -101,6 +132,10 @@
         <source>ALERT</source>
         <translation>LET OP</translation>
     </message>
+    <message>
+        <source>It is not a picture the game can read.</source>
+        <translation>Het is geen afbeelding die het spel kan lezen.</translation>
+    </message>
 </context>
 <context>
     <name>GameSession</name>
@@ -122,7 +157,7 @@
     </message>
     <message>
         <source>Moves:</source>
-        <translation>Zetten</translation>
+        <translation>Zet:</translation>
     </message>
     <message>
         <source>Time:</source>
@@ -182,22 +217,6 @@
         <translation>Tijd: %1</translation>
     </message>
     <message>
-        <source>Shortest possible: %1 move</source>
-        <translation>Kortst mogelijk: %1 zet</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 moves</source>
-        <translation>Kortst mogelijk: %1 zetten</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swap</source>
-        <translation>Kortst mogelijk: %1 wissel</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swaps</source>
-        <translation>Kortst mogelijk: %1 wissels</translation>
-    </message>
-    <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Stukje %1 verplaatst naar rij %2, kolom %3</translation>
     </message>
@@ -220,6 +239,24 @@
     <message>
         <source>Automatic player off</source>
         <translation>Automatische speler uit</translation>
+    </message>
+    <message>
+        <source>Swaps: %1</source>
+        <translation>Wissels: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n move(s)</source>
+        <translation>
+            <numerusform>Kortst mogelijk: %n zet</numerusform>
+            <numerusform>Kortst mogelijk: %n zetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n swap(s)</source>
+        <translation>
+            <numerusform>Kortst mogelijk: %n wissel</numerusform>
+            <numerusform>Kortst mogelijk: %n wissels</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -251,6 +288,14 @@
     <message>
         <source>It is a link to a file that does not exist.</source>
         <translation>Het is een koppeling naar een bestand dat niet bestaat.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>De map %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Er kan niet in de map %1 worden geschreven: %2</translation>
     </message>
 </context>
 <context>
@@ -340,7 +385,7 @@
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation>De beste resultaten konden niet worden gelezen; ze beginnen opnieuw.</translation>
+        <translation>De beste resultaten konden niet worden gelezen; er wordt een nieuwe lijst begonnen.</translation>
     </message>
     <message>
         <source>Best Results</source>
@@ -484,7 +529,7 @@
     </message>
     <message>
         <source>X &amp;0.5</source>
-        <translation>X &amp;0.5</translation>
+        <translation>X &amp;0,5</translation>
     </message>
     <message>
         <source>X &amp;1</source>
@@ -553,6 +598,14 @@
     <message>
         <source>ALERT</source>
         <translation>LET OP</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Afbeelding importeren</translation>
+    </message>
+    <message>
+        <source>picture sliding puzzle</source>
+        <translation>schuifpuzzel met afbeeldingen</translation>
     </message>
 </context>
 <context>

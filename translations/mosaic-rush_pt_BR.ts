@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Mosaic Rush developers, 2026</source>
-        <translation>Autores do Mosaic Rush, 2026</translation>
+        <translation>Desenvolvedores do Mosaic Rush, 2026</translation>
     </message>
     <message>
         <source>E-Mail: </source>
@@ -22,6 +22,37 @@
     <message>
         <source>Mosaic Rush logo</source>
         <translation>Logotipo do Mosaic Rush</translation>
+    </message>
+</context>
+<context>
+    <name>BestResults</name>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>A primeira linha não é “%1”.</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a best result.</source>
+        <translation>A linha %1 não é um melhor resultado válido.</translation>
+    </message>
+    <message>
+        <source>Line %1 repeats a grid, play and order.</source>
+        <translation>A linha %1 repete o tabuleiro, o modo e a ordem de uma linha anterior.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is too large.</source>
+        <translation>O arquivo é grande demais.</translation>
+    </message>
+    <message>
+        <source>Another game is writing the best results.</source>
+        <translation>Outra janela do jogo está salvando os melhores resultados.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
     </message>
 </context>
 <context>
@@ -71,7 +102,7 @@
     <name>GameFiles</name>
     <message>
         <source>File names are at most 12 characters long, with &quot;.tsq&quot;.</source>
-        <translation>Os nomes de arquivo têm no máximo 12 caracteres, incluindo &quot;.tsq&quot;.</translation>
+        <translation>Os nomes de arquivo têm no máximo 12 caracteres, incluindo “.tsq”.</translation>
     </message>
     <message>
         <source>File name</source>
@@ -83,11 +114,11 @@
     </message>
     <message>
         <source>This is not a saved game.</source>
-        <translation>Isto não é um jogo guardado.</translation>
+        <translation>Isto não é um jogo salvo.</translation>
     </message>
     <message>
         <source>Save game exists. Overwrite?</source>
-        <translation>O jogo guardado já existe. Substituir?</translation>
+        <translation>Já existe um jogo salvo com esse nome. Substituir?</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -95,11 +126,15 @@
     </message>
     <message>
         <source>Error saving</source>
-        <translation>Erro ao guardar</translation>
+        <translation>Erro ao salvar</translation>
     </message>
     <message>
         <source>ALERT</source>
         <translation>ALERTA</translation>
+    </message>
+    <message>
+        <source>It is not a picture the game can read.</source>
+        <translation>Não é uma imagem que o jogo consiga ler.</translation>
     </message>
 </context>
 <context>
@@ -110,7 +145,7 @@
     </message>
     <message>
         <source>Click on Puzzle pieces to Swap</source>
-        <translation>Clique nas peças para as trocar de lugar</translation>
+        <translation>Clique nas peças para trocá-las de lugar</translation>
     </message>
     <message>
         <source> WORKING!</source>
@@ -182,22 +217,6 @@
         <translation>Tempo: %1</translation>
     </message>
     <message>
-        <source>Shortest possible: %1 move</source>
-        <translation>Mínimo possível: %1 movimento</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 moves</source>
-        <translation>Mínimo possível: %1 movimentos</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swap</source>
-        <translation>Mínimo possível: %1 troca</translation>
-    </message>
-    <message>
-        <source>Shortest possible: %1 swaps</source>
-        <translation>Mínimo possível: %1 trocas</translation>
-    </message>
-    <message>
         <source>Piece %1 moved to row %2, column %3</source>
         <translation>Peça %1 movida para a linha %2, coluna %3</translation>
     </message>
@@ -221,6 +240,24 @@
         <source>Automatic player off</source>
         <translation>Jogador automático desligado</translation>
     </message>
+    <message>
+        <source>Swaps: %1</source>
+        <translation>Trocas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n move(s)</source>
+        <translation>
+            <numerusform>Mínimo possível: %n movimento</numerusform>
+            <numerusform>Mínimo possível: %n movimentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shortest possible: %n swap(s)</source>
+        <translation>
+            <numerusform>Mínimo possível: %n troca</numerusform>
+            <numerusform>Mínimo possível: %n trocas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -238,11 +275,11 @@
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 and one empty cell once each.</source>
-        <translation>As casas do seu tabuleiro de %1 x %2 não contêm uma única vez cada as peças de 1 a %3 e uma casa vazia.</translation>
+        <translation>As casas do seu tabuleiro de %1 x %2 não contêm exatamente uma vez cada peça de 1 a %3 e uma casa vazia.</translation>
     </message>
     <message>
         <source>The cells of its %1 x %2 grid do not hold the pieces 1 to %3 once each.</source>
-        <translation>As casas do seu tabuleiro de %1 x %2 não contêm uma única vez cada as peças de 1 a %3.</translation>
+        <translation>As casas do seu tabuleiro de %1 x %2 não contêm exatamente uma vez cada peça de 1 a %3.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
@@ -250,7 +287,15 @@
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation>É uma ligação para um arquivo que não existe.</translation>
+        <translation>É um link para um arquivo que não existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>A pasta %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written: %2</source>
+        <translation>Não é possível gravar na pasta %1: %2</translation>
     </message>
 </context>
 <context>
@@ -333,14 +378,14 @@
     </message>
     <message>
         <source>The best results could not be saved.</source>
-        <translation>Não foi possível guardar os melhores resultados.</translation>
+        <translation>Não foi possível salvar os melhores resultados.</translation>
     </message>
 </context>
 <context>
     <name>mosaic::MainWindow</name>
     <message>
         <source>The best results could not be read; they start afresh.</source>
-        <translation>Não foi possível ler os melhores resultados; recomeçam do zero.</translation>
+        <translation>Não foi possível ler os melhores resultados; uma nova lista será iniciada.</translation>
     </message>
     <message>
         <source>Best Results</source>
@@ -400,7 +445,7 @@
     </message>
     <message>
         <source>&amp;Save Game</source>
-        <translation>&amp;Guardar jogo</translation>
+        <translation>&amp;Salvar jogo</translation>
     </message>
     <message>
         <source>&amp;Import Image</source>
@@ -416,7 +461,7 @@
     </message>
     <message>
         <source>e&amp;Xit</source>
-        <translation>&amp;Sair</translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>&amp;Type</source>
@@ -460,7 +505,7 @@
     </message>
     <message>
         <source>The best results could not be saved: %1</source>
-        <translation>Não foi possível guardar os melhores resultados: %1</translation>
+        <translation>Não foi possível salvar os melhores resultados: %1</translation>
     </message>
     <message>
         <source>&amp;Empty Space</source>
@@ -484,7 +529,7 @@
     </message>
     <message>
         <source>X &amp;0.5</source>
-        <translation>X &amp;0.5</translation>
+        <translation>X &amp;0,5</translation>
     </message>
     <message>
         <source>X &amp;1</source>
@@ -532,7 +577,7 @@
     </message>
     <message>
         <source>The settings file is not a file: the game starts with its defaults and keeps no settings.</source>
-        <translation>O arquivo de configurações não é um arquivo: o jogo começa com os valores padrão e não guarda configurações.</translation>
+        <translation>O arquivo de configurações não é um arquivo: o jogo começa com os valores padrão e não salva configurações.</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -553,6 +598,14 @@
     <message>
         <source>ALERT</source>
         <translation>ALERTA</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Importar imagem</translation>
+    </message>
+    <message>
+        <source>picture sliding puzzle</source>
+        <translation>quebra-cabeça deslizante de imagens</translation>
     </message>
 </context>
 <context>
