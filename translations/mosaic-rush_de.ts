@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>MANUAL</source>
-        <translation>STOPP</translation>
+        <translation>MANUELL</translation>
     </message>
     <message>
         <source>L</source>

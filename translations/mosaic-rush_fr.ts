@@ -157,11 +157,11 @@
     </message>
     <message>
         <source>Moves:</source>
-        <translation>Coups&#x202f;:</translation>
+        <translation>Coups&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps&#x202f;:</translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>AUTO</source>

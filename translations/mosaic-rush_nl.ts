@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Moves:</source>
-        <translation>Zet:</translation>
+        <translation>Zetten:</translation>
     </message>
     <message>
         <source>Time:</source>

@@ -173,6 +173,25 @@ QImage splashWithSubtitle(QImage splash, const QString& subtitle) {
     return splash;
 }
 
+// The boxes beside the board are laid out for English. A caption a language
+// makes wider than its box ("MANUELL") is set in a smaller size, down to
+// three quarters of the design's, rather than cut off.
+void fitFont(QWidget* widget, const QString& text) {
+    constexpr int Margins = 4;  // a line box's two pixels each side
+    QVariant designSize = widget->property("designPointSize");
+    if (!designSize.isValid()) {
+        designSize = widget->font().pointSizeF();
+        widget->setProperty("designPointSize", designSize);
+    }
+    QFont font = widget->font();
+    font.setPointSizeF(designSize.toDouble());
+    while (font.pointSizeF() > designSize.toDouble() * 0.75 &&
+           QFontMetrics(font).horizontalAdvance(text) + Margins > widget->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    if (font != widget->font())
+        widget->setFont(font);
+}
+
 QRect toQRect(const Rect& rect) {
     return {rect.left, rect.top, rect.width, rect.height};
 }
@@ -516,9 +535,11 @@ void MainWindow::showControl(QWidget* widget, const Control& control) {
 template <typename Widget>
 void MainWindow::showCaptioned(Widget* widget, const Control& control) {
     const QString text = QString::fromStdString(control.caption);
-    if (widget->text() != text)
-        widget->setText(text);
     showControl(widget, control);
+    if (widget->text() == text)
+        return;
+    widget->setText(text);
+    fitFont(widget, text);
 }
 
 void MainWindow::showSession() {
