@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the engine: one auto-play tick at 10 x 10, a whole auto-play
 // solve for each square size, and a board rebuild at 10 x 10 and X2. The
 // platform does nothing (slides are not painted), so the figures are the

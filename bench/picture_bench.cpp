@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a picture the old way (QImageReader::read at full size, refusing
 // more than 100 megapixels) and the new way (readPictureWithinBounds), side by
 // side, on ordinary pictures and on files whose metadata would cost more

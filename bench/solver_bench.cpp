@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the solver: one solve of a random board, with the solution's length as the
 // "moves" counter, for every square size and a few other grids. The boards come from a fixed
 // seed, so every run solves the same ones. Beside it, "classic_moves" is what the classic

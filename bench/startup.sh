@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game's start-up from outside the process: the time from launch
 # until its window is mapped on an X display, and the process's peak resident
 # memory (the kernel's VmHWM) once the splash has gone.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a scratch prefix, as a distribution's build does,
 # and checks what lands there: every file the desktop needs, and a program
 # without RPATH or RUNPATH.

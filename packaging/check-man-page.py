@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the manual page against the real program and the README.
 
     check-man-page.py PAGE PROGRAM README

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the Debian package with CPack and checks it as a distribution would.
 
     check-package.py CPACK BUILD_DIR WORK_DIR VERSION

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that every language of LINGUAS has every text in the merged files.
 
     check-translations.py LINGUAS DESKTOP_FILE METAINFO_FILE MIME_FILE

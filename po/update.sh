@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Extracts the texts of the desktop entry, the AppStream description and the
 # file type into mosaic-rush.pot and merges them into every language's file.
 # Run from anywhere after changing a text in resources/; then translate what

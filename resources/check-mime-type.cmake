@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a MIME database holding only the saved games' type, and fails unless
 # the database maps *.tsq to it.
 file(REMOVE_RECURSE ${WORK_DIR})

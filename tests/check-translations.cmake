@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a translation file still has entries to translate.
 file(GLOB ts_files ${TS_DIR}/*.ts)
 if(NOT ts_files)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing the game needs on Debian 12.
 # Packages already present are left alone; apt-get runs as root, through sudo
 # when the script is started by another user.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the wide screenshot for the AppStream description (docs/screenshot-wide.png):
 # the real game under Xvfb and openbox, a 6 x 6 sliding game in progress at
 # X2, its window (with openbox's frame) centred on a plain 1248 x 702 background.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lets the Orca screen reader listen to the game with no screen, sound card or
 # desktop session: a private X server (Xvfb) under openbox, a private D-Bus
 # session with its own AT-SPI bus and registry, and speech-dispatcher talking

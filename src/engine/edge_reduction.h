@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Brings a large board down to a small corner by fixing whole edge rows or columns of the region

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shortest solutions on grids of at most 16 cells: IDA* guided by additive pattern databases.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The goal arrangement: pieces numbered along the rows or down the columns,

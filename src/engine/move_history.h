@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The moves of one game, for undo and redo. A move is kept, not a board:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Additive pattern databases for grids of at most 16 cells. A board is seen in "goal cell" terms:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Finds move sequences that take a board to a goal board. Grids of at most 16 cells get a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A beam search over whole boards that lowers the pieces' weighted distances home, counting also

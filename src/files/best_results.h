@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's best results: for each grid size, kind of play and goal order,
 // how many games were completed, the fewest moves and the shortest time.
 //

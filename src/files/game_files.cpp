@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/game_files.h"
 
 #include "files/picture_reader.h"

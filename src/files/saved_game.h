@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved-game files: the byte layout, its decoder and encoder, the file-name
 // rules of the save and load dialogs, and safe reading and writing of the
 // file itself. No window code: the Load Game flow turns a DecodeResult

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/best_results_window.h"
 
 #include "files/best_results.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Custom window: any grid of 3 to 10 columns by 3 to 10 rows, chosen from

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader hears from Mosaic Rush.
 
 Plays the real game binary with real key presses on a private X server under

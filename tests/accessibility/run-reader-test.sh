@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs reader_test.py against the game binary given as $1, in a D-Bus session
 # of its own; the test starts its own X server, window manager and AT-SPI bus
 # and ends them all before it returns.

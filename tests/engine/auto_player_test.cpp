@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic automatic player against its recorded runs, and a few worked
 // examples that show what it does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped default picture must be solvable by eye at 10 x 10: no two of
 // its pieces may look alike in colour.
 

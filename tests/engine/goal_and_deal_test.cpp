@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The goal orders and the deal: every dealt game has the goal's parity, so it
 // can be solved.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long runs of random player actions: whatever the order of menu commands,
 // clicks, keys and timer ticks, the board stays whole and the window agrees
 // with it.

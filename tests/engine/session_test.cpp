@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game session: the window model it keeps, the moves it makes and the
 // messages it shows, on a recording platform.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Boards for the solver's tests and benchmarks: the game's four goal orders, random boards that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver against searches of its own kind written plainly here: a breadth-first search over
 // every 3 x 3 board, and an IDA* with Manhattan distance only on 3 x 4, 4 x 3 and 4 x 4 boards.
 // Larger grids are checked for legal solutions within the length the game allows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best results file: real files in a temporary folder.
 
 #include "files/best_results.h"

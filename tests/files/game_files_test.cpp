@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load Game, Save Game and Import Image as the menu runs them: real files in
 // a temporary folder, dialogs and messages answered by a recording platform.
 

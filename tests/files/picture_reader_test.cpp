@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture reader on real files: what it refuses, and the size and colours
 // of what it gives back, without the text its file carried.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved-game files: the byte layout both ways, the decoder's checks, the
 // dialogs' name rules, and safe reading and writing of real files.
 

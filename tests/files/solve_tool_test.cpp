@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mosaic-solve on saved games: the moves it prints solve the board, in the
 // fewest moves where it says so, and its exit status tells the kinds of file
 // apart.

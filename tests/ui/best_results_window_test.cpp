@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Best Results window on Qt's offscreen platform, showing a real file in a
 // temporary folder; Reset's question is answered from the test.
 

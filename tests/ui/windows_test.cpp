@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows under Qt's offscreen platform: real widgets, real menus,
 // real dialogs and message boxes, answered from the test.
 

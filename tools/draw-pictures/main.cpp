@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // draw-pictures: draws the pictures that Mosaic Rush ships in resources/.
 //
 //   draw-pictures OUTDIR

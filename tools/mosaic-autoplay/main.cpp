@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mosaic-autoplay GAME.tsq [--max-ticks N]
 //
 // Loads a saved game with the game's own loader, builds the board as Load

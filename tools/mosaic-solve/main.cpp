@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mosaic-solve GAME.tsq
 //
 // Loads a saved game with the game's own loader and prints the best solution
