@@ -18,7 +18,6 @@
 #include <vector>
 
 #include <csignal>
-#include <functional>
 #include <iostream>
 #include <set>
 
@@ -322,80 +321,58 @@ TEST_F(SavedGameFiles, ReadingStopsAtTheLimit) {
 // is reported with its cause, and nothing is left beside the file.
 TEST_F(SavedGameFiles, AWriteThatFailsKeepsTheOldFileAndSaysWhy) {
     const Bytes old = SlidingThreeByThree();
-    const Bytes game(106, 7);
-    struct Case {
-        const char* name;
-        // Prepares the folder; returns the path to write, or "" when the case
-        // cannot be set up here (said in the skip message).
-        std::function<std::string()> prepare;
-        bool oldFileKept = true;
-    };
-    const Case cases[] = {
-        {"a full file system",
-         [&]() -> std::string {
-             const std::string mount = PathOf("full");
-             fs::create_directory(mount);
-             if (::mount("tmpfs", mount.c_str(), "tmpfs", 0, "size=16k") != 0)
-                 return "";
-             WriteRaw(mount + "/game.tsq", old);
-             std::ofstream filler(mount + "/filler", std::ios::binary);
-             const std::string block(4096, 'x');
-             while (filler.write(block.data(), std::streamsize(block.size())) && filler.flush())
-                 ;
-             return mount + "/game.tsq";
-         }},
-        {"a write cut short", [&] { WriteRaw(PathOf("game.tsq"), old);
-                                                       return PathOf("game.tsq"); }},
-        {"a link to nothing",
-         [&] {
-             fs::create_symlink("missing.tsq", PathOf("link.tsq"));
-             return PathOf("link.tsq");
-         },
-         false},
-        {"a folder in the way",
-         [&] {
-             fs::create_directory(PathOf("folder.tsq"));
-             return PathOf("folder.tsq");
-         },
-         false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = c.prepare();
-        if (path.empty()) {
-            std::cout << "[ SKIPPED  ] " << c.name << ": no tmpfs can be mounted here\n";
-            continue;
-        }
-        std::set<std::string> before;
+    const auto entries = [](const std::string& path) {
+        std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
-            before.insert(entry.path().filename().string());
-        // A file size limit makes the write stop half way, as a full disk does.
-        const bool cutShort = std::string(c.name) == "a write cut short";
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    const std::string full = PathOf("full");
+    fs::create_directory(full);
+    const bool mounted = ::mount("tmpfs", full.c_str(), "tmpfs", 0, "size=16k") == 0;
+    if (mounted) {  // a small file system, then filled up
+        WriteRaw(full + "/game.tsq", old);
+        std::ofstream filler(full + "/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), std::streamsize(block.size())) && filler.flush())
+            ;
+    } else {
+        std::cout << "[ SKIPPED  ] a full file system: no tmpfs can be mounted here\n";
+    }
+    WriteRaw(PathOf("game.tsq"), old);
+    fs::create_symlink("missing.tsq", PathOf("link.tsq"));
+    fs::create_directory(PathOf("folder.tsq"));
+    const struct {
+        std::string path;
+        rlim_t fileSizeLimit;  // a write stopped half way, as on a full disk
+        bool oldFileKept;
+    } cases[] = {{full + "/game.tsq", RLIM_INFINITY, true},
+                 {PathOf("game.tsq"), 50, true},
+                 {PathOf("link.tsq"), RLIM_INFINITY, false},  // a link to nothing
+                 {PathOf("folder.tsq"), RLIM_INFINITY, false}};
+    ::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& c : cases) {
+        if (!mounted && c.path.starts_with(full))
+            continue;
+        SCOPED_TRACE(c.path);
+        const std::set<std::string> before = entries(c.path);
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);
         const rlimit previous = limit;
-        if (cutShort) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            limit.rlim_cur = 50;
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
+        limit.rlim_cur = c.fileSizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
         std::string cause;
-        EXPECT_FALSE(writeFileAtomically(path, game, &cause));
-        if (cutShort)
-            ::setrlimit(RLIMIT_FSIZE, &previous);
+        EXPECT_FALSE(writeFileAtomically(c.path, Bytes(106, 7), &cause));
+        ::setrlimit(RLIMIT_FSIZE, &previous);
         EXPECT_FALSE(cause.empty());
         if (c.oldFileKept) {
-            const auto kept = readGameFileBytes(path);
-            EXPECT_EQ(kept.value_or(Bytes{}), old);
+            EXPECT_EQ(readGameFileBytes(c.path).value_or(Bytes{}), old);
         }
-        std::set<std::string> after;
-        for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
-            after.insert(entry.path().filename().string());
-        EXPECT_EQ(after, before);
-        EXPECT_FALSE(fs::exists(PathOf("missing.tsq")));
-        if (std::string(c.name) == "a full file system")
-            ::umount2(fs::path(path).parent_path().c_str(), MNT_DETACH);
+        EXPECT_EQ(entries(c.path), before);
     }
+    EXPECT_FALSE(fs::exists(PathOf("missing.tsq")));
+    if (mounted)
+        ::umount2(full.c_str(), MNT_DETACH);
 }
 
 // A save killed at any moment leaves at most its own temporary file, which

@@ -256,38 +256,6 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    void menusHaveTheirCaptions() {
-        const std::pair<const char*, const char*> captions[] = {
-            {"fileMenu", "&File"},
-            {"loadGameAction", "&Load Game"},
-            {"aboutAction", "&About"},
-            {"exitAction", "e&Xit"},
-            {"emptySpaceAction", "&Empty Space"},
-            {"customSizeAction", "&Custom"},
-            {"size10Action", "&10 X 10"},
-            {"viewImageAction", "&View Image"},
-            {"magnify2Action", "X&2"},
-            {"speedHalfAction", "X &0.5"},
-            {"speed4Action", "X &4"},
-            {"rowsMenu", "&Horiz"},
-            {"rowsAscendingAction", "&Ascend"},
-            {"columnsDescendingAction", "&Descend"},
-            {"moveMenu", "Mov&e"},
-            {"undoAction", "&Undo"},
-            {"redoAction", "&Redo"},
-            {"hintAction", "&Hint"},
-            {"autoPlayAction", "&Auto Play"},
-            {"stepByStepAction", "&Step by Step"},
-            {"shortestAction", "Shor&test"}};
-        for (auto [name, caption] : captions) {
-            QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
-            QVERIFY2(action, name);
-            QCOMPARE(action->text(), QString::fromLatin1(caption));
-        }
-        QCOMPARE(window->findChild<QAction*>("exitAction")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_X));
-    }
-
     void boardShowsPiecesCutFromTheDefaultPicture() {
         const QImage picture = testing::defaultPicture();
         for (const int magnification : {1, 2}) {
@@ -374,29 +342,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(seen.count, 1, 60000);
         QCOMPARE(seen.title, QStringLiteral("Auto Play"));
         QCOMPARE(session().board(), session().goal());
-    }
-
-    void moveMenuHintsUndoesAndRedoes() {
-        QCOMPARE(window->findChild<QAction*>("undoAction")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(window->findChild<QAction*>("redoAction")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-        QCOMPARE(window->findChild<QAction*>("hintAction")->shortcut(), QKeySequence(Qt::Key_H));
-        QVERIFY(window->findChild<QAction*>("stepByStepAction")->isChecked());
-        trigger("size3Action");
-        const Board dealt = session().board();
-        QVERIFY(!window->findChild<QAction*>("undoAction")->isEnabled());
-        QTest::keyClick(window.get(), Qt::Key_H);  // solved on the worker thread
-        QTRY_COMPARE(session().moveCount(), 1);
-        QVERIFY(!window->findChild<QLineEdit*>("workingNotice")->isVisible());
-        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(session().board(), dealt);
-        QCOMPARE(session().moveCount(), 0);
-        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-        QCOMPARE(session().moveCount(), 1);
-        trigger("shortestAction");
-        QVERIFY(window->findChild<QAction*>("shortestAction")->isChecked());
-        QVERIFY(!window->findChild<QAction*>("stepByStepAction")->isChecked());
     }
 
     void saveAndLoadThroughTheDialogs() {
@@ -780,6 +725,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window->boardView());
         QAction* autoPlay = window->findChild<QAction*>("autoPlayAction");
         QCOMPARE(autoPlay->shortcut(), QKeySequence(Qt::Key_A));
+        QCOMPARE(window->findChild<QAction*>("exitAction")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_X));
         for (const char* caption : {"MANUAL", "AUTO", "MANUAL", "AUTO"}) {
             QTest::keyClick(window.get(), Qt::Key_A);
             QCOMPARE(button("autoButton")->text(), QString::fromLatin1(caption));
