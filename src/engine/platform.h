@@ -33,6 +33,11 @@ struct CompletedGame {
     // swap of a loaded swap game, whose file keeps no count of them) is known.
     bool playedAlone = true;
     bool timed = true;        // not a game loaded from a file
+
+    // The records it may set: the fewest moves only when played alone, the
+    // shortest time only when played alone from its deal.
+    bool setsMovesRecord() const { return playedAlone; }
+    bool setsTimeRecord() const { return playedAlone && timed; }
 };
 
 // A modal message: its text, a detail line below it (the file and the cause

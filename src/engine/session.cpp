@@ -44,7 +44,9 @@ GameSession::GameSession(Platform& platform, QImage defaultPicture, QImage splas
       goal_(GridSize{3, 3}),
       defaultPicture_(std::move(defaultPicture)),
       splashPicture_(std::move(splashPicture)),
-      sourcePicture_(defaultPicture_) {}
+      sourcePicture_(defaultPicture_) {
+    refreshMoveMenu();  // nothing to undo or hint before the first game
+}
 
 bool GameSession::autoPlayPossible() const {
     // The automatic player is made for grids of at least 3 x 3.
@@ -302,6 +304,9 @@ void GameSession::chooseOrder(GoalOrder order) {
     setOrderChecks(order);
     window_.menus.saveGame.enabled = false;
     startNewHistory();
+    // The game can no longer be completed: its time stops with its play.
+    if (clockRunning_)
+        stopClock();
     refreshMoveMenu();
 }
 
@@ -624,7 +629,8 @@ void GameSession::hint() {
                 const Cell cell{column, row};
                 if (board_.label(cell) == goal_.label(cell))
                     continue;
-                play({BoardMove::Kind::Swap, cell, *board_.find(goal_.label(cell)), true});
+                // Like the player's own swaps, a hint's swap leaves the move counter alone.
+                play({BoardMove::Kind::Swap, cell, *board_.find(goal_.label(cell)), false});
                 completeIfSolved();
                 refreshMoveMenu();
                 return;

@@ -56,7 +56,7 @@ public:
     // The swaps of this game of swap play: the move counter leaves them out.
     int swapCount() const { return swapCount_; }
     int speedSetting() const { return speed_; }
-    bool playOpen() const { return window_.leftButton.enabled; }
+    bool playOpen() const { return gameDealt_ && window_.leftButton.enabled; }
     bool autoPlayPossible() const;
     bool autoPlaying() const { return !manual_; }
     bool gameDealt() const { return gameDealt_; }

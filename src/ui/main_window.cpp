@@ -707,11 +707,9 @@ void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& 
 }
 
 std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
-    // Fewest moves only for a game played alone; shortest time also only for
-    // one played from its deal.
     const BestResults::SavedCompletion completion = bestResults_.recordCompletionInFile(
-        {game.grid, game.play, game.order}, game.moves, game.timeMs, game.playedAlone,
-        game.playedAlone && game.timed);
+        {game.grid, game.play, game.order}, game.moves, game.timeMs, game.setsMovesRecord(),
+        game.setsTimeRecord());
     std::vector<std::string> lines;
     if (completion.records.newBest())
         lines.push_back(tr("New best!").toStdString());
