@@ -5,6 +5,8 @@
 #include "files/game_files.h"
 #include "engine/test_session.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,15 +26,9 @@ using testing::TestSession;
 
 class GameFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "mosaic-files-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
+    // Removed with everything in it when the test ends.
+    QTemporaryDir temporary;
+    const fs::path folder{temporary.path().toStdString()};
 
     std::string pathOf(const std::string& name) const { return (folder / name).string(); }
 
@@ -52,7 +48,6 @@ protected:
         command(t.session);
     }
 
-    fs::path folder;
 };
 
 TEST_F(GameFiles, ALoadedGameChecksItsOrderAndOpensPlay) {

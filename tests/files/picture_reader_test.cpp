@@ -4,6 +4,8 @@
 
 #include "files/picture_reader.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -206,12 +208,9 @@ Bytes bitmapClaiming(int width, int height) {
 
 class PictureReader : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "mosaic-pictures-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    // Removed with everything in it when the test ends.
+    QTemporaryDir temporary;
+    const fs::path folder{temporary.path().toStdString()};
 
     std::string write(const std::string& name, const Bytes& bytes) const {
         const std::string path = (folder / name).string();
@@ -220,7 +219,6 @@ protected:
         return path;
     }
 
-    fs::path folder;
 };
 
 }  // namespace

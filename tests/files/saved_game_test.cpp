@@ -5,6 +5,8 @@
 #include "files/saved_game.h"
 #include "engine/test_session.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -48,12 +50,9 @@ using testing::boardOf;
 // A fresh folder for each test, removed afterwards.
 class SavedGameFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "mosaic-saved-game-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        Folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(Folder); }
+    // Removed with everything in it when the test ends.
+    QTemporaryDir temporary;
+    const fs::path Folder{temporary.path().toStdString()};
 
     std::string PathOf(const std::string& name) const { return (Folder / name).string(); }
 
@@ -73,7 +72,6 @@ protected:
         return decodeSavedGame(read.value_or(Bytes{}), currentPlay);
     }
 
-    fs::path Folder;
 };
 
 // A valid 3x3 sliding file: labels 1..8 in reading order, the empty cell last.
