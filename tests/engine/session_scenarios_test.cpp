@@ -22,25 +22,18 @@ using testing::TestSession;
 
 // Words, where a double-quoted stretch is one word ("Moves: 1|Time: 0:00").
 std::vector<std::string> wordsOf(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false, any = false;
+    std::vector<std::string> words(1);
+    bool quoted = false;
     for (const char c : text) {
-        if (c == '"') {
+        if (c == '"')
             quoted = !quoted;
-            any = true;
-        } else if (c == ' ' && !quoted) {
-            if (any)
-                words.push_back(word);
-            word.clear();
-            any = false;
-        } else {
-            word += c;
-            any = true;
-        }
+        else if (c != ' ' || quoted)
+            words.back() += c;
+        else if (!words.back().empty())
+            words.emplace_back();
     }
-    if (any)
-        words.push_back(word);
+    if (words.back().empty())
+        words.pop_back();
     return words;
 }
 
@@ -63,22 +56,18 @@ std::string textOf(const std::optional<Cell>& cell) {
     return cell ? std::to_string(cell->column) + "," + std::to_string(cell->row) : "none";
 }
 
-Direction directionOf(const std::string& word) {
-    static const std::map<std::string, Direction> ways{
-        {"L", Direction::Left}, {"R", Direction::Right}, {"U", Direction::Up}, {"D", Direction::Down}};
-    if (!ways.contains(word))
-        throw std::invalid_argument("not a direction: " + word);
-    return ways.at(word);
+template <typename T>
+T lookUp(const std::map<std::string, T>& names, const std::string& word) {
+    if (!names.contains(word))
+        throw std::invalid_argument("unknown word: " + word);
+    return names.at(word);
 }
 
-GoalOrder orderOf(const std::string& word) {
-    static const std::map<std::string, GoalOrder> orders{
-        {"RA", GoalOrder::RowsAscending}, {"RD", GoalOrder::RowsDescending},
-        {"CA", GoalOrder::ColumnsAscending}, {"CD", GoalOrder::ColumnsDescending}};
-    if (!orders.contains(word))
-        throw std::invalid_argument("not an order: " + word);
-    return orders.at(word);
-}
+const std::map<std::string, Direction> Ways{
+    {"L", Direction::Left}, {"R", Direction::Right}, {"U", Direction::Up}, {"D", Direction::Down}};
+const std::map<std::string, GoalOrder> Orders{
+    {"RA", GoalOrder::RowsAscending}, {"RD", GoalOrder::RowsDescending},
+    {"CA", GoalOrder::ColumnsAscending}, {"CD", GoalOrder::ColumnsDescending}};
 
 // The menu items a scenario may name.
 const MenuItem* menuItem(const MainMenus& m, const std::string& name) {
@@ -148,7 +137,7 @@ void act(TestSession& t, const std::vector<std::string>& words) {
             else if (words[i] == "order=unknown")
                 order.reset();
             else if (words[i].starts_with("order="))
-                order = orderOf(words[i].substr(6));
+                order = lookUp(Orders, words[i].substr(6));
             else
                 throw std::invalid_argument("open: " + words[i]);
         }
@@ -162,8 +151,8 @@ void act(TestSession& t, const std::vector<std::string>& words) {
         s.toggleEmptySpace();
     } else if (name == "slide" || name == "cursor") {
         for (std::size_t i = 1; i < words.size(); ++i)
-            name == "slide" ? s.slidePiece(directionOf(words[i]))
-                            : s.moveCursor(directionOf(words[i]));
+            name == "slide" ? s.slidePiece(lookUp(Ways, words[i]))
+                            : s.moveCursor(lookUp(Ways, words[i]));
     } else if (name == "click") {
         for (std::size_t i = 1; i < words.size(); ++i)
             s.clickPiece(std::stoi(words[i]));
@@ -198,7 +187,7 @@ void act(TestSession& t, const std::vector<std::string>& words) {
     } else if (name == "clocktick") {
         s.clockTick();
     } else if (name == "order") {
-        s.chooseOrder(orderOf(words.at(1)));
+        s.chooseOrder(lookUp(Orders, words.at(1)));
     } else if (name == "magnify") {
         s.chooseMagnification(number(1, 1));
     } else if (name == "speed") {
@@ -273,68 +262,56 @@ std::string stateOf(const TestSession& t, const std::string& key) {
     if (key == "said")
         return w.announcement.text;
     if (key == "order")
-        for (const auto& [name, order] : std::map<std::string, GoalOrder>{
-                 {"RA", GoalOrder::RowsAscending}, {"RD", GoalOrder::RowsDescending},
-                 {"CA", GoalOrder::ColumnsAscending}, {"CD", GoalOrder::ColumnsDescending}})
+        for (const auto& [name, order] : Orders)
             if (s.order() == order)
                 return name;
     if (key == "magnification")
         return std::to_string(s.magnification());
     if (key == "caption")
         return w.sizeCaption.caption;
+    if (key == "interval")  // of the auto-play timer, while it runs
+        return w.autoPlayTimer.running ? std::to_string(w.autoPlayTimer.intervalMs) : "none";
     if (const MenuItem* item = menuItem(w.menus, key))
         return onOff(item->enabled) + (item->checked ? ",checked" : "");
     throw std::invalid_argument("unknown state: " + key);
 }
 
-struct Scenario {
-    std::string title;
-    int line = 0;
-    std::vector<std::pair<int, std::string>> steps;  // file line, text
-};
-
-std::vector<Scenario> readScenarios() {
-    std::ifstream file(MOSAIC_SESSION_SCENARIOS);
-    std::vector<Scenario> scenarios;
-    int number = 0;
-    for (std::string line; std::getline(file, line);) {
-        ++number;
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (line.starts_with("== "))
-            scenarios.push_back({line.substr(3), number, {}});
-        else if (!scenarios.empty())
-            scenarios.back().steps.emplace_back(number, line);
-    }
-    return scenarios;
-}
-
+// Runs the file line by line; a "== title" line starts a fresh session.
 TEST(SessionScenarios, EveryScenarioReachesTheStatesItExpects) {
-    const std::vector<Scenario> scenarios = readScenarios();
-    ASSERT_GE(scenarios.size(), 20u) << "scenario file missing or cut short";
-    for (const Scenario& scenario : scenarios) {
-        SCOPED_TRACE("scenario at line " + std::to_string(scenario.line) + ": " + scenario.title);
-        auto t = std::make_unique<TestSession>();
-        for (const auto& [line, text] : scenario.steps) {
-            const std::size_t arrow = text.find("->");
-            const std::vector<std::string> action = wordsOf(text.substr(0, arrow));
-            try {
-                if (!action.empty())
-                    act(*t, action);
-                if (arrow == std::string::npos)
-                    continue;
-                for (const std::string& expected : wordsOf(text.substr(arrow + 2))) {
-                    const std::size_t equals = expected.find('=');
-                    const std::string key = expected.substr(0, equals);
-                    EXPECT_EQ(stateOf(*t, key), expected.substr(equals + 1))
-                        << "line " << line << ": " << text << "\n  (" << key << ")";
-                }
-            } catch (const std::exception& e) {
-                ADD_FAILURE() << "line " << line << ": " << e.what();
-                break;
+    std::ifstream file(MOSAIC_SESSION_SCENARIOS);
+    std::unique_ptr<TestSession> t;
+    std::string title;
+    int scenarios = 0, number = 0;
+    bool broken = false;  // the scenario's steps after an error are skipped
+    for (std::string text; std::getline(file, text);) {
+        ++number;
+        if (text.starts_with("== ")) {
+            t = std::make_unique<TestSession>();
+            title = text.substr(3);
+            broken = false;
+            ++scenarios;
+        }
+        if (!t || broken || text.empty() || text[0] == '#' || text.starts_with("== "))
+            continue;
+        SCOPED_TRACE(title);
+        const std::size_t arrow = text.find("->");
+        try {
+            if (const std::vector<std::string> action = wordsOf(text.substr(0, arrow));
+                !action.empty())
+                act(*t, action);
+            for (const std::string& expected :
+                 arrow == std::string::npos ? std::vector<std::string>{}
+                                            : wordsOf(text.substr(arrow + 2))) {
+                const std::size_t equals = expected.find('=');
+                EXPECT_EQ(stateOf(*t, expected.substr(0, equals)), expected.substr(equals + 1))
+                    << "line " << number << ": " << text;
             }
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << "line " << number << ": " << e.what();
+            broken = true;
         }
     }
+    EXPECT_GE(scenarios, 20) << "scenario file missing or cut short";
 }
 
 }  // namespace

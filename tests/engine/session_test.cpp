@@ -149,37 +149,6 @@ TEST(Session, SlidesByHandLastFourFramesOrMoreAndAutoPlayKeepsItsPace) {
     }
 }
 
-TEST(Session, AutoPlaySolvesInFrontOfThePlayerAndCanBeStopped) {
-    const int intervals[] = {90, 24, 12, 8};
-    for (int speed = 0; speed < 4; ++speed) {
-        TestSession t;
-        t.session.chooseSpeed(speed);
-        t.session.chooseSize(3);
-        const MainWindowModel& w = t.session.window();
-        t.session.toggleAutoPlay();
-        EXPECT_EQ(w.autoButton.caption, "MANUAL");
-        EXPECT_TRUE(w.autoPlayTimer.running);
-        EXPECT_EQ(w.autoPlayTimer.intervalMs, intervals[speed]);
-        EXPECT_FALSE(w.leftButton.enabled || w.menus.saveGame.enabled || w.menus.loadGame.enabled ||
-                     w.menus.sizes[0].enabled || w.menus.rowsDescending.enabled);
-        if (speed == 1) {  // MANUAL gives the board back
-            t.session.toggleAutoPlay();
-            EXPECT_EQ(w.autoButton.caption, "AUTO");
-            EXPECT_TRUE(w.leftButton.enabled && w.menus.saveGame.enabled &&
-                        w.menus.sizes[0].enabled);
-            continue;
-        }
-        for (int tick = 0; tick < 500 && w.autoPlayTimer.running; ++tick)
-            t.session.autoPlayTick();
-        EXPECT_EQ(t.session.board(), t.session.goal());
-        t.platform.finishSolves(t.session);
-        ASSERT_EQ(t.platform.messages.size(), 1u);
-        EXPECT_EQ(t.platform.messages[0].title, "Auto Play");
-        EXPECT_EQ(t.platform.messages[0].icon, MessageIcon::Information);
-        EXPECT_FALSE(w.autoButton.enabled);
-    }
-}
-
 TEST(Session, AutoPlaysMovesAreAnnouncedAtMostOnceASecond) {
     TestSession t;
     t.session.chooseSize(5);

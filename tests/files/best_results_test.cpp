@@ -8,8 +8,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
+
+#include <csignal>
 
 #include <sys/fsuid.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <sys/stat.h>
@@ -131,6 +135,41 @@ TEST_F(BestResultsFile, AFolderThatCannotBeWrittenFailsTheSaveWithACause) {
         EXPECT_FALSE(saved || cause.empty()) << target;
     }
     EXPECT_EQ(read(path), Header);
+}
+
+// A save stopped half way, as on a full disk, or killed at any moment,
+// leaves the file as it was before, never cut short.
+TEST_F(BestResultsFile, ASaveStoppedHalfWayOrKilledLeavesTheFileWhole) {
+    std::string before = Header;
+    for (int columns = 3; columns <= 10; ++columns)
+        before += std::to_string(columns) + " 3 sliding 1 2 40 9000\n";
+    std::ofstream(path, std::ios::binary) << before;
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    BestResults results(path);
+    results.load();
+    const bool saved = results.recordCompletionInFile(Sliding4x4, 80, 1000, true, true).saved;
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(read(path), before);
+    std::mt19937 random(3);
+    for (int kill = 0; kill < 40; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            for (int moves = 1000;; --moves)
+                results.recordCompletionInFile(Sliding4x4, moves, 1000, true, true);
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 5000)(random));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        BestResults reread(path);
+        ASSERT_FALSE(reread.load().damaged) << "after kill " << kill;
+        EXPECT_EQ(reread.entries().size(), 8u + (read(path).find("4 4 sliding") != std::string::npos));
+    }
 }
 
 // Swap records count swaps. An older file's swap record of 0, made when

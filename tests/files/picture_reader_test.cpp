@@ -159,13 +159,13 @@ Bytes withJpegMarkers(Bytes jpeg, std::initializer_list<std::uint8_t> markers, i
 // A progressive JPEG written by hand up to its first scan, whose components
 // are not subsampled; libjpeg starts decoding it, so only the reader's own
 // estimate can stop it.
-Bytes progressiveJpegHeader(int components, int width, int height) {
+Bytes progressiveJpegHeader(int components, int width, int height, std::uint8_t frame = 0xC2) {
     Bytes b = {0xFF, 0xD8};
     if (components == 4)  // Adobe marker: CMYK stored as it is
         b.insert(b.end(), {0xFF, 0xEE, 0, 14, 'A', 'd', 'o', 'b', 'e', 0, 100, 0, 0, 0, 0, 0});
     b.insert(b.end(), {0xFF, 0xDB, 0, 67, 0});
     b.insert(b.end(), 64, 1);
-    b.insert(b.end(), {0xFF, 0xC2});
+    b.insert(b.end(), {0xFF, frame});  // 0xC2 Huffman coded, 0xCA arithmetic coded
     put16(b, 8 + 3 * components);
     b.push_back(8);
     put16(b, height);
@@ -243,8 +243,15 @@ TEST_F(PictureReader, FilesThatCannotBeReadOrCostTooMuchAreRefused) {
         // Decoded at full size before it is reduced, so held to 30 megapixels.
         {"progressive grey JPEG claiming 6000 x 5600",
          write("grey.jpg", progressiveJpegHeader(1, 6000, 5600))},
+        {"progressive arithmetic-coded JPEG claiming 6000 x 5600",
+         write("arithmetic.jpg", progressiveJpegHeader(1, 6000, 5600, 0xCA))},
         {"JPEG claiming 20000 x 20000", write("huge.jpg", jpegClaiming(20000, 20000))},
         {"bitmap claiming 8000 x 8000", write("huge.bmp", bitmapClaiming(8000, 8000))},
+        // A screen and one image of 20000 x 20000, with one byte of pixels.
+        {"GIF claiming 20000 x 20000",
+         write("huge.gif", {'G', 'I', 'F', '8', '9', 'a', 0x20, 0x4E, 0x20, 0x4E, 0, 0, 0,
+                            0x2C, 0, 0, 0, 0, 0x20, 0x4E, 0x20, 0x4E, 0, 2, 2, 0x44, 0x01, 0,
+                            0x3B})},
         // Refused from its header chunk, not after 150 MB of text.
         {"PNG claiming 60000 x 60000 with 150 MB of compressed text",
          write("bomb.png", withPngChunks(pngClaiming(60000, 60000), compressedTextChunks(20)))},

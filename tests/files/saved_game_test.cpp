@@ -207,9 +207,16 @@ TEST_F(SavedGameFiles, BadFilesAreRejectedWithTheRightProblem) {
         const DecodeResult result = DecodeThroughFile(c.File, c.CurrentPlay);
         EXPECT_EQ(result.problem, c.Expected) << c.Name;
     }
-    // The unchanged files pass, so each case above fails for its own reason.
+    // The unchanged files pass, so each case above fails for its own reason;
+    // so do files that end after their cells or their order byte, which read
+    // as rows ascending and the current kind of play.
     EXPECT_EQ(DecodeThroughFile(SlidingThreeByThree(), S).problem, P::None);
     EXPECT_EQ(DecodeThroughFile(tenByTenSwap, W).problem, P::None);
+    for (const std::size_t length : {13u, 14u}) {
+        const DecodeResult shorter = DecodeThroughFile(truncated(length), S);
+        EXPECT_EQ(shorter.problem, P::None) << length << " bytes";
+        EXPECT_EQ(shorter.game.order, GoalOrder::RowsAscending);
+    }
 }
 
 TEST(SavedGameDecoder, WhatItAcceptsTheEncoderWritesBack) {
