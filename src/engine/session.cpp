@@ -77,6 +77,7 @@ void GameSession::rebuild(GridSize grid, bool keepArrangement) {
 }
 
 void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
+    stopReplay();
     // In swap play the hidden "L" button still opens play for board clicks.
     if (play_ == PlayKind::Swap && !keepArrangement)
         window_.leftButton.enabled = true;
@@ -306,6 +307,11 @@ void GameSession::chooseOrder(GoalOrder order) {
 }
 
 void GameSession::toggleAutoPlay() {
+    // MANUAL ends a replay.
+    if (replay_) {
+        stopReplay();
+        return;
+    }
     // Only while the button is there to press: a hidden or closed AUTO
     // reached through a screen reader does nothing.
     if (!window_.autoButton.visible || !window_.autoButton.enabled)
@@ -702,6 +708,9 @@ std::string clockText(std::int64_t ms) {
 
 void GameSession::startNewGame() {
     startNewHistory();
+    startBoard_ = board_;
+    finished_.reset();
+    window_.titleNote.clear();
     playedAlone_ = true;
     loadedGame_ = false;
     swapCount_ = 0;
@@ -756,6 +765,8 @@ void GameSession::showCompletion() {
     for (const std::string& line : platform_.gameCompleted(game))
         detail += "\n" + line;
     const bool byAutoPlay = title == texts::autoPlayTitle();
+    finished_ = FinishedGame{board_, history_.moves(), moveCount_};
+    refreshReplayMenu();
     platform_.showMessage(
         {.text = texts::completed(),
          .detail = detail,
@@ -819,6 +830,10 @@ void GameSession::solutionFound(int ticket, const Solution& solution, SolveChann
         return;
     solving_ = false;
     window_.workingNotice.visible = false;
+    if (solvePurpose_ == SolvePurpose::Replay) {
+        playReplayOf(solution);
+        return;
+    }
     plan_.clear();
     if (!solution.stopped && solution.solvable) {
         plan_ = solution.emptyCellPath;
@@ -864,6 +879,7 @@ void GameSession::refreshMoveMenu() {
     menus.shortest.enabled = manual_ && play_ == PlayKind::Sliding;
     menus.stepByStep.checked = method_ == AutoPlayMethod::StepByStep;
     menus.shortest.checked = method_ == AutoPlayMethod::Shortest;
+    refreshReplayMenu();
 }
 
 bool GameSession::checkSolved() {
@@ -880,6 +896,107 @@ bool GameSession::checkSolved() {
 
 void GameSession::showMoveCount() {
     window_.moveCounter.caption = std::to_string(moveCount_);
+}
+
+// ---- Replays --------------------------------------------------------------------
+
+void GameSession::replayMyGame() {
+    stopReplay();
+    if (!finished_)
+        return;
+    startReplay();
+    replay_->moves = finished_->moves;
+    window_.titleNote = texts::replayOfGame(static_cast<int>(replay_->moves.size()));
+    window_.replayTimer = {true, static_cast<int>(std::lround(360.0 / speed_))};
+}
+
+void GameSession::watchShortestSolution() {
+    stopReplay();
+    if (!finished_ || play_ != PlayKind::Sliding || !autoPlayPossible())
+        return;
+    // The start shows, with " WORKING!", while the solver works.
+    startReplay();
+    requestSolve(SolvePurpose::Replay);
+}
+
+void GameSession::startReplay() {
+    replay_ = Replay{{}, 0, window_.autoButton};
+    board_ = startBoard_;
+    slidingPieces_.clear();
+    swapPick_.reset();
+    moveCount_ = 0;
+    showMoveCount();
+    if (play_ == PlayKind::Sliding && autoPlayPossible()) {
+        window_.autoButton.caption = texts::manualCaption();
+        window_.autoButton.enabled = window_.autoButton.visible = true;
+    }
+    refreshMoveMenu();
+}
+
+void GameSession::playReplayOf(const Solution& solution) {
+    if (!replay_ || solution.stopped || !solution.solvable) {
+        stopReplay();
+        return;
+    }
+    // The solution as moves, each piece sliding into the empty cell.
+    Board board = startBoard_;
+    for (const int index : solution.emptyCellPath) {
+        const Cell piece{index % board.columns() + 1, index / board.columns() + 1};
+        replay_->moves.push_back({BoardMove::Kind::Slide, piece, board.emptyCell(), true});
+        board.slide(piece, board.emptyCell());
+    }
+    const int moves = static_cast<int>(replay_->moves.size());
+    window_.titleNote =
+        solution.shortest ? texts::shortestSolution(moves) : texts::bestSolutionFound(moves);
+    window_.replayTimer = {true, static_cast<int>(std::lround(360.0 / speed_))};
+    refreshMoveMenu();
+}
+
+void GameSession::replayTick() {
+    if (!replay_ || !window_.replayTimer.running)
+        return;
+    if (replay_->next >= replay_->moves.size()) {
+        stopReplay();
+        return;
+    }
+    const BoardMove move = replay_->moves[replay_->next++];
+    show(move, false);
+    // A reader hears the replay's moves as the automatic player's: once a
+    // second at most.
+    if (move.kind == BoardMove::Kind::Swap) {
+        announce(texts::piecesSwapped(board_.label(move.first), board_.label(move.second)),
+                 move.second, true);
+        board_.swap(move.first, move.second);
+    } else {
+        announce(texts::pieceMoved(board_.label(move.first), move.second), move.second, true);
+        board_.slide(move.first, move.second);
+    }
+    slidingPieces_.clear();
+    ++moveCount_;
+    showMoveCount();
+}
+
+void GameSession::stopReplay() {
+    if (!replay_)
+        return;
+    if (solving_ && solvePurpose_ == SolvePurpose::Replay)
+        cancelSolve();
+    window_.autoButton = replay_->autoButton;
+    replay_.reset();
+    window_.replayTimer.running = false;
+    slidingPieces_.clear();
+    board_ = finished_->end;
+    moveCount_ = finished_->moveCount;
+    showMoveCount();
+    refreshMoveMenu();
+}
+
+void GameSession::refreshReplayMenu() {
+    // Once the completion message has been shown.
+    const bool open = finished_.has_value() && !completionTitle_;
+    window_.menus.replayMyGame.enabled = open;
+    window_.menus.watchShortest.enabled =
+        open && play_ == PlayKind::Sliding && autoPlayPossible();
 }
 
 }  // namespace mosaic

@@ -89,6 +89,18 @@ public:
     void chooseAutoPlayMethod(AutoPlayMethod method);
     AutoPlayMethod autoPlayMethod() const { return method_; }
 
+    // ---- Replays of a completed game --------------------------------------
+    // The game's own moves again from the arrangement it started from, or
+    // the solver's solution from there, one move a tick of the replay timer.
+    // A replay ends on the completed board with play closed; it never
+    // touches the records or the game's move count.
+    void replayMyGame();
+    void watchShortestSolution();
+    void replayTick();
+    // Ends a replay at once, on the completed board; nothing without one.
+    void stopReplay();
+    bool replaying() const { return replay_.has_value(); }
+
     // ---- Timers -------------------------------------------------------------
     void splashTick();
     // The splash goes at once: a game opened at start shows its board.
@@ -150,12 +162,15 @@ private:
     void replay(const BoardMove& move, bool backward);
     void startNewHistory();
     void refreshMoveMenu();
-    enum class SolvePurpose { Hint, AutoPlay };
+    enum class SolvePurpose { Hint, AutoPlay, Replay };
     void requestSolve(SolvePurpose purpose);
     void cancelSolve();
     bool planReady() const;
     void playPlannedMove();
     void startNewGame();
+    void startReplay();
+    void playReplayOf(const Solution& solution);
+    void refreshReplayMenu();
     bool completeIfSolved();
     void showCompletion();
     void startClock();
@@ -227,6 +242,24 @@ private:
     bool analysing_ = false;
     std::optional<int> shortestPossible_;
     std::optional<std::string> completionTitle_;
+
+    // The arrangement the game started from, dealt or loaded; and, once it
+    // is completed, what a replay needs of it.
+    Board startBoard_;
+    struct FinishedGame {
+        Board end;
+        std::vector<BoardMove> moves;
+        int moveCount = 0;
+    };
+    std::optional<FinishedGame> finished_;
+    // A replay under way: its moves (none yet while the solver works on
+    // them), the next one, and the AUTO button as the completion left it.
+    struct Replay {
+        std::vector<BoardMove> moves;
+        std::size_t next = 0;
+        Control autoButton;
+    };
+    std::optional<Replay> replay_;
 };
 
 }  // namespace mosaic

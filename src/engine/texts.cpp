@@ -131,4 +131,19 @@ std::string autoPlayOff() {
     return translated(QCoreApplication::translate("GameSession", "Automatic player off"));
 }
 
+std::string replayOfGame(int moves) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Replay of your game: %1 moves").arg(moves));
+}
+
+std::string shortestSolution(int moves) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Shortest solution: %1 moves").arg(moves));
+}
+
+std::string bestSolutionFound(int moves) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Best solution found: %1 moves").arg(moves));
+}
+
 }  // namespace mosaic::texts

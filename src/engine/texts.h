@@ -35,5 +35,8 @@ std::string pieceAt(int label, Cell cell);       // "Piece 7, row 2, column 3"
 std::string piecePicked(int label);              // "Piece 7 picked"
 std::string autoPlayOn();                        // "Automatic player on"
 std::string autoPlayOff();                       // "Automatic player off"
+std::string replayOfGame(int moves);             // "Replay of your game: 48 moves"
+std::string shortestSolution(int moves);         // "Shortest solution: 44 moves"
+std::string bestSolutionFound(int moves);        // "Best solution found: 140 moves"
 
 }  // namespace mosaic::texts

@@ -99,6 +99,7 @@ struct MainMenus {
     MenuItem undo, redo, hint;
     MenuItem autoPlay;              // checked while the automatic player runs
     MenuItem stepByStep, shortest;  // how AUTO plays
+    MenuItem replayMyGame, watchShortest;  // once a game is completed
     MenuItem showNumbers;
 
     MenuItem& size(int side) { return sizes[static_cast<std::size_t>(side - 3)]; }
@@ -141,6 +142,10 @@ struct MainWindowModel {
 
     Timer splashTimer, autoPlayTimer, noticeTimer;
     Timer clockTimer;  // keeps the time shown up to date
+    Timer replayTimer;  // one move of a replay a tick
+    // Said after the program's name in the window's title: what a replay
+    // shows ("Shortest solution: 44 moves").
+    std::string titleNote;
     MainMenus menus;
 };
 

@@ -233,6 +233,9 @@ MainWindow::MainWindow(QWidget* parent)
             [this] { handle([this] { session_.noticeTick(); }); });
     connect(&clockTimer_, &QTimer::timeout, this,
             [this] { handle([this] { session_.clockTick(); }); });
+    connect(&replayTimer_, &QTimer::timeout, this,
+            [this] { handle([this] { session_.replayTick(); }); });
+    replayTimer_.setTimerType(Qt::PreciseTimer);
     autoPlayTimer_.setTimerType(Qt::PreciseTimer);
     monotonicClock_.start();
 
@@ -405,8 +408,13 @@ QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& cap
                                const MenuItem* item, std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this,
-            [this, command = std::move(command)] { handle(command); });
+    // Any menu choice ends a replay first.
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        handle([this, &command] {
+            session_.stopReplay();
+            command();
+        });
+    });
     if (item)
         modelActions_.emplace_back(action, item);
     return action;
@@ -448,7 +456,12 @@ void MainWindow::createMenus() {
 
     QAction* view = menuBar()->addAction(tr("&View Image"));
     view->setObjectName(QStringLiteral("viewImageAction"));
-    connect(view, &QAction::triggered, this, [this] { handle([this] { openViewer(); }); });
+    connect(view, &QAction::triggered, this, [this] {
+        handle([this] {
+            session_.stopReplay();
+            openViewer();
+        });
+    });
     modelActions_.emplace_back(view, &menus.viewImage);
 
     QMenu* magnify = named(menuBar()->addMenu(tr("&Magnify")), "magnifyMenu");
@@ -521,6 +534,11 @@ void MainWindow::createMenus() {
         addAction(move, name, caption, item, [this, method = method] {
             session_.chooseAutoPlayMethod(method);
         })->setCheckable(true);
+    move->addSeparator();
+    addAction(move, "replayMyGameAction", tr("Replay &My Game"), &menus.replayMyGame,
+              [this] { session_.replayMyGame(); });
+    addAction(move, "watchShortestAction", tr("&Watch Shortest Solution"), &menus.watchShortest,
+              [this] { session_.watchShortestSolution(); });
 }
 
 void MainWindow::showControl(QWidget* widget, const Control& control) {
@@ -589,6 +607,13 @@ void MainWindow::showSession() {
     showTimer(autoPlayTimer_, model.autoPlayTimer);
     showTimer(noticeTimer_, model.noticeTimer);
     showTimer(clockTimer_, model.clockTimer);
+    showTimer(replayTimer_, model.replayTimer);
+    const QString title = model.titleNote.empty()
+                              ? ApplicationName
+                              : ApplicationName + QStringLiteral(" \u2013 ") +
+                                    QString::fromStdString(model.titleNote);
+    if (windowTitle() != title)
+        setWindowTitle(title);
 
     // Pieces are cut at the screen's own pixels.
     session_.setDevicePixelRatio(devicePixelRatioF());
@@ -815,6 +840,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     autoPlayTimer_.stop();
     noticeTimer_.stop();
     clockTimer_.stop();
+    replayTimer_.stop();
     event->accept();
 }
 
@@ -869,6 +895,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         handle([this] { session_.pressCursor(); });
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        handle([this] { session_.stopReplay(); });
         event->accept();
         return;
     default: QMainWindow::keyPressEvent(event); return;

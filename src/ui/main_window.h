@@ -117,7 +117,7 @@ private:
     QPushButton* upButton_ = nullptr;
     QPushButton* downButton_ = nullptr;
     QPushButton* autoButton_ = nullptr;
-    QTimer splashTimer_, autoPlayTimer_, noticeTimer_, clockTimer_;
+    QTimer splashTimer_, autoPlayTimer_, noticeTimer_, clockTimer_, replayTimer_;
     QElapsedTimer monotonicClock_;
     // Each action that the model enables or checks, with its model item.
     std::vector<std::pair<QAction*, const MenuItem*>> modelActions_;
