@@ -93,6 +93,7 @@ void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
     window_.autoButton.visible = false;
     window_.autoButton.caption = texts::autoCaption();
     manual_ = true;
+    fitMagnification(grid);
     window_.windowSize = mainWindowSize(grid, magnification_);
 }
 
@@ -228,7 +229,8 @@ namespace {
 std::vector<MenuItem*> menusClosedDuringAutoPlay(MainMenus& menus) {
     std::vector<MenuItem*> items = {
         &menus.emptySpace,       &menus.viewImage,        &menus.magnify1,
-        &menus.magnify2,         &menus.loadGame,         &menus.about,
+        &menus.magnify2,         &menus.magnify3,         &menus.magnify4,
+        &menus.loadGame,         &menus.about,
         &menus.customSize,       &menus.rowsAscending,    &menus.rowsDescending,
         &menus.columnsAscending, &menus.columnsDescending};
     for (MenuItem& item : menus.speeds)
@@ -244,6 +246,7 @@ void GameSession::enableMenus() {
     // Save Game is not among them: it opens with a board.
     for (MenuItem* item : menusClosedDuringAutoPlay(window_.menus))
         item->enabled = true;
+    offerFittingMagnifications();
 }
 
 void GameSession::setOrderChecks(std::optional<GoalOrder> checked) {
@@ -278,15 +281,50 @@ void GameSession::toggleEmptySpace() {
 }
 
 void GameSession::chooseMagnification(int magnification) {
-    magnification_ = magnification;
-    window_.menus.magnify1.checked = magnification == 1;
-    window_.menus.magnify2.checked = magnification == 2;
+    chosenMagnification_ = magnification;
+    fitMagnification(board_.size());
     // Before the first game there is nothing to redraw: only the window is
     // sized.
     if (gameDealt_)
         rebuild(board_.size(), true);
     else
         resetWindow(board_.size(), true);
+}
+
+bool GameSession::fitsScreen(GridSize grid, int magnification) const {
+    const Size size = mainWindowSize(grid, magnification);
+    return !screenSpace_ ||
+           (size.width <= screenSpace_->width && size.height <= screenSpace_->height);
+}
+
+void GameSession::fitMagnification(GridSize grid) {
+    magnification_ = std::clamp(chosenMagnification_, 1, MaxMagnification);
+    while (magnification_ > 2 && !fitsScreen(grid, magnification_))
+        --magnification_;
+    MainMenus& menus = window_.menus;
+    menus.magnify1.checked = magnification_ == 1;
+    menus.magnify2.checked = magnification_ == 2;
+    menus.magnify3.checked = magnification_ == 3;
+    menus.magnify4.checked = magnification_ == 4;
+}
+
+void GameSession::offerFittingMagnifications() {
+    window_.menus.magnify3.enabled = fitsScreen(board_.size(), 3);
+    window_.menus.magnify4.enabled = fitsScreen(board_.size(), 4);
+}
+
+void GameSession::setScreenSpace(Size space) {
+    if (screenSpace_ == space)
+        return;
+    screenSpace_ = space;
+    // Only while the menus are open to the player, not during auto play.
+    if (window_.menus.magnify1.enabled)
+        offerFittingMagnifications();
+}
+
+void GameSession::restoreMagnification(int magnification) {
+    chosenMagnification_ = magnification;
+    fitMagnification(board_.size());
 }
 
 void GameSession::chooseSpeed(int index) {
@@ -357,7 +395,7 @@ void GameSession::openSavedGame(const Board& board, int moveCount, std::optional
     goal_ = goalBoard(order_, play_, board_.size());
     startNewGame();
     loadedGame_ = true;  // its time before it was saved is not known
-    magnification_ = 1;
+    chosenMagnification_ = magnification_ = 1;
     window_.menus.magnify1.checked = true;
     window_.menus.magnify2.checked = false;
     rebuild(board_.size(), true);

@@ -79,6 +79,13 @@ public:
     void applyCustomSize(GridSize grid);
     void toggleEmptySpace();
     void chooseMagnification(int magnification);
+    // X3 and X4 are offered only where the window fits the room the screen
+    // leaves for it (its frame taken off); a board that would not fit at
+    // the chosen one is shown at the largest that fits, X2 at least.
+    void setScreenSpace(Size space);
+    // The magnification chosen in an earlier run, for the first board; the
+    // window keeps its design size until then.
+    void restoreMagnification(int magnification);
     void chooseSpeed(int index);  // 0..3, slowest first
     void chooseOrder(GoalOrder order);
     void undo();
@@ -152,6 +159,9 @@ private:
     void disableArrowButtons();
     void enableMenus();
     void setOrderChecks(std::optional<GoalOrder> checked);
+    bool fitsScreen(GridSize grid, int magnification) const;
+    void fitMagnification(GridSize grid);
+    void offerFittingMagnifications();
 
     void animate(Cell piece, int dxCells, int dyCells);
     // Makes a move with its slide, counts it and keeps it for undo.
@@ -200,6 +210,8 @@ private:
     GoalOrder order_ = GoalOrder::RowsAscending;
     PlayKind play_ = PlayKind::Sliding;
     int magnification_ = 1;
+    int chosenMagnification_ = 1;  // magnification_ is less where it would not fit
+    std::optional<Size> screenSpace_;
     int speed_ = SpeedSettings[0];
     int moveCount_ = 0;
     int swapCount_ = 0;

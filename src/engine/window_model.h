@@ -71,6 +71,7 @@ ControlPlaces controlPlaces(GridSize grid, int magnification);
 
 // The main window's outer size, menu bar included.
 Size mainWindowSize(GridSize grid, int magnification);
+constexpr int MaxMagnification = 4;
 // The client size before the first board, when the menu bar comes on top.
 Size designClientSize();
 
@@ -93,7 +94,7 @@ struct MainMenus {
     MenuItem emptySpace, customSize;
     std::array<MenuItem, MaxGridSide - 2> sizes;  // 3 x 3 .. 10 x 10
     MenuItem viewImage;
-    MenuItem magnify1, magnify2;
+    MenuItem magnify1, magnify2, magnify3, magnify4;
     std::array<MenuItem, 4> speeds;  // X 0.5, X 1, X 2, X 4
     MenuItem rowsAscending, rowsDescending, columnsAscending, columnsDescending;
     MenuItem undo, redo, hint;

@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QScreen>
 #include <QThread>
 
 #include <chrono>
@@ -243,10 +244,14 @@ MainWindow::MainWindow(QWidget* parent)
         splashWithSubtitle(session_.splashPicture(), tr("picture sliding puzzle"))));
     // Whether the pieces show their numbers is remembered between runs,
     // where the settings file is one; the player is told once otherwise.
-    if (settingsFileUsable())
+    updateScreenSpace();
+    if (settingsFileUsable()) {
         session_.setNumbersShown(
             gameSettings().value(QStringLiteral("board/showNumbers"), false).toBool());
-    else
+        session_.restoreMagnification(std::clamp(
+            gameSettings().value(QStringLiteral("board/magnification"), 1).toInt(), 1,
+            MaxMagnification));
+    } else
         QTimer::singleShot(0, this, [this] {
             showMessage({.text = tr("The settings file is not a file: the game starts with its "
                                     "defaults and keeps no settings.")
@@ -465,12 +470,20 @@ void MainWindow::createMenus() {
     modelActions_.emplace_back(view, &menus.viewImage);
 
     QMenu* magnify = named(menuBar()->addMenu(tr("&Magnify")), "magnifyMenu");
-    addAction(magnify, "magnify1Action", tr("X&1"), &menus.magnify1, [this] {
-        session_.chooseMagnification(1);
-    })->setCheckable(true);
-    addAction(magnify, "magnify2Action", tr("X&2"), &menus.magnify2, [this] {
-        session_.chooseMagnification(2);
-    })->setCheckable(true);
+    const std::pair<const char*, const MenuItem*> magnifications[] = {
+        {"magnify1Action", &menus.magnify1},
+        {"magnify2Action", &menus.magnify2},
+        {"magnify3Action", &menus.magnify3},
+        {"magnify4Action", &menus.magnify4}};
+    for (int m = 1; m <= MaxMagnification; ++m) {
+        const auto [name, item] = magnifications[m - 1];
+        addAction(magnify, name, tr("X&%1").arg(m), item, [this, m] {
+            session_.chooseMagnification(m);
+            // Remembered as Show Numbers is.
+            if (settingsFileUsable())
+                gameSettings().setValue(QStringLiteral("board/magnification"), m);
+        })->setCheckable(true);
+    }
     magnify->addSeparator();
     addAction(magnify, "showNumbersAction", tr("Show &Numbers"), &menus.showNumbers, [this] {
         const bool shown = !session_.window().numbersShown;
@@ -561,7 +574,18 @@ void MainWindow::showCaptioned(Widget* widget, const Control& control) {
     fitFont(widget, text);
 }
 
+void MainWindow::updateScreenSpace() {
+    // The screen's room for windows, less the frame the window manager puts
+    // round this one.
+    if (QScreen* shown = screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize room = shown->availableGeometry().size() - frame;
+        session_.setScreenSpace({room.width(), room.height()});
+    }
+}
+
 void MainWindow::showSession() {
+    updateScreenSpace();
     const MainWindowModel& model = session_.window();
     QSize size;
     if (model.windowSize) {

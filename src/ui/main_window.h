@@ -88,6 +88,7 @@ private:
     template <typename Widget>
     void showCaptioned(Widget* widget, const Control& control);
 
+    void updateScreenSpace();
     void showOwnWindow(QWidget* window);
     void waitUntilExposed();
     // The bytes that name a file on disk, or nullopt (and the player told)

@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -879,6 +880,23 @@ private slots:
         window = std::make_unique<MainWindow>();
         QVERIFY(window->findChild<QAction*>("showNumbersAction")->isChecked());
         trigger("showNumbersAction");
+    }
+
+    // On an 800 x 600 screen a 4 x 4 window fits at X3, not at X4; X3 is
+    // remembered, its pieces cut at that size.
+    void largeMagnificationsFitTheScreenAndAreRemembered() {
+        if (window->screen()->availableGeometry().size() != QSize(800, 600))
+            QSKIP("run on the small screen of small-screen.json");
+        trigger("size4Action");
+        const auto action = [this](const char* name) { return window->findChild<QAction*>(name); };
+        QVERIFY(action("magnify3Action")->isEnabled() && !action("magnify4Action")->isEnabled());
+        trigger("magnify3Action");
+        QCOMPARE(window->size(), QSize(480, 552));
+        window = std::make_unique<MainWindow>();
+        QVERIFY(action("magnify3Action")->isChecked());
+        trigger("size4Action");
+        QCOMPARE(session().piecePicture(1).size(), QSize(73, 73) * window->devicePixelRatioF());
+        trigger("magnify1Action");
     }
 
     void theDesktopEntryNamesTheWindowAndOpensSavedGames() {
