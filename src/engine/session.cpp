@@ -120,7 +120,7 @@ void GameSession::cutPieces() {
     for (int row = 1; row <= board_.rows(); ++row)
         for (int column = 1; column <= board_.columns(); ++column)
             if (const int label = board_.label({column, row}); label != Board::EmptyCell) {
-                QImage piece = cutPiece(sourcePicture_, board_.size(), label, size);
+                QImage piece = cutPiece(boardPicture(), board_.size(), label, size);
                 piece.setDevicePixelRatio(devicePixelRatio_);
                 pieces_[static_cast<std::size_t>(label)] = piece;
             }
@@ -230,7 +230,7 @@ std::vector<MenuItem*> menusClosedDuringAutoPlay(MainMenus& menus) {
     std::vector<MenuItem*> items = {
         &menus.emptySpace,       &menus.viewImage,        &menus.magnify1,
         &menus.magnify2,         &menus.magnify3,         &menus.magnify4,
-        &menus.loadGame,         &menus.about,
+        &menus.loadGame,         &menus.about,            &menus.dailyGame,
         &menus.customSize,       &menus.rowsAscending,    &menus.rowsDescending,
         &menus.columnsAscending, &menus.columnsDescending};
     for (MenuItem& item : menus.speeds)
@@ -407,6 +407,24 @@ void GameSession::openSavedGame(const Board& board, int moveCount, std::optional
     buildBoard(false);
     if (play_ == PlayKind::Swap)
         window_.leftButton.enabled = true;
+}
+
+void GameSession::playDailyGame(const CalendarDate& date) {
+    // Sliding play, rows ascending, as a loaded game brings its own; the
+    // magnification stays.
+    play_ = PlayKind::Sliding;
+    window_.menus.emptySpace.checked = true;
+    order_ = GoalOrder::RowsAscending;
+    setOrderChecks(order_);
+    resetWindow({4, 4}, false);
+    board_ = dailyBoard(date);
+    goal_ = goalBoard(order_, play_, board_.size());
+    swapPick_.reset();
+    gameDealt_ = true;
+    startNewGame();
+    daily_ = date;
+    rebuild(board_.size(), true);
+    buildBoard(false);
 }
 
 void GameSession::setSourcePicture(const QImage& picture) {
@@ -747,6 +765,7 @@ std::string clockText(std::int64_t ms) {
 void GameSession::startNewGame() {
     startNewHistory();
     startBoard_ = board_;
+    daily_.reset();
     finished_.reset();
     window_.titleNote.clear();
     playedAlone_ = true;
@@ -794,7 +813,8 @@ void GameSession::showCompletion() {
                              swaps ? swapCount_ : moveCount_,
                              gameTimeMs(),
                              playedAlone_ && !(swaps && loadedGame_),
-                             !loadedGame_};
+                             !loadedGame_,
+                             daily_};
     std::string detail = (swaps ? texts::swapsMade(swapCount_) : texts::movesMade(moveCount_)) +
                          "\n" + texts::timeTaken(clockText(game.timeMs));
     if (shortestPossible_)
@@ -805,11 +825,15 @@ void GameSession::showCompletion() {
     const bool byAutoPlay = title == texts::autoPlayTitle();
     finished_ = FinishedGame{board_, history_.moves(), moveCount_};
     refreshReplayMenu();
-    platform_.showMessage(
+    const MessageAnswer answer = platform_.showMessage(
         {.text = texts::completed(),
          .detail = detail,
          .title = title,
-         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
+         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation,
+         .actionButton = daily_ ? texts::copyResult() : std::string()});
+    if (daily_ && answer == MessageAnswer::Action)
+        platform_.copyText(
+            texts::dailyResult(daily_->iso(), game.moves, shortestPossible_, clockText(game.timeMs)));
 }
 
 std::int64_t GameSession::gameTimeMs() const {

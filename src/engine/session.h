@@ -9,6 +9,7 @@
 
 #include "engine/auto_player.h"
 #include "engine/board.h"
+#include "engine/daily.h"
 #include "engine/deal.h"
 #include "engine/goal.h"
 #include "engine/move_history.h"
@@ -63,6 +64,8 @@ public:
     const QImage& splashPicture() const { return splashPicture_; }
     const QImage& sourcePicture() const { return sourcePicture_; }
     const QImage& defaultPicture() const { return defaultPicture_; }
+    // The picture the board is cut from: the daily game's is the default.
+    const QImage& boardPicture() const { return daily_ ? defaultPicture_ : sourcePicture_; }
     // The picture and place of a piece on the board, as a slide under way
     // moves it; a null picture for a label with no piece.
     const QImage& piecePicture(int label) const;
@@ -123,6 +126,11 @@ public:
     // The picture the next board is cut from; a null picture brings back the
     // default one.
     void setSourcePicture(const QImage& picture);
+
+    // The daily game of a date (see engine/daily.h), in the magnification
+    // chosen; its completion message offers to copy a line of the result.
+    void playDailyGame(const CalendarDate& date);
+    std::optional<CalendarDate> dailyDate() const { return daily_; }
 
     // What the solver found for the ticket it was given.
     void solutionFound(int ticket, const Solution& solution,
@@ -258,6 +266,7 @@ private:
     // The arrangement the game started from, dealt or loaded; and, once it
     // is completed, what a replay needs of it.
     Board startBoard_;
+    std::optional<CalendarDate> daily_;
     struct FinishedGame {
         Board end;
         std::vector<BoardMove> moves;

@@ -146,4 +146,26 @@ std::string bestSolutionFound(int moves) {
         QCoreApplication::translate("GameSession", "Best solution found: %1 moves").arg(moves));
 }
 
+std::string copyResult() {
+    return translated(QCoreApplication::translate("GameSession", "Copy Result"));
+}
+
+std::string dailyResult(const std::string& date, int moves, std::optional<int> shortest,
+                        const std::string& time) {
+    const QString day = QString::fromStdString(date);
+    const QString clock = QString::fromStdString(time);
+    if (!shortest)
+        return translated(
+            QCoreApplication::translate("GameSession", "Mosaic Rush daily %1: %2 moves, %3")
+                .arg(day)
+                .arg(moves)
+                .arg(clock));
+    return translated(QCoreApplication::translate("GameSession",
+                                                  "Mosaic Rush daily %1: %2 moves (shortest %3), %4")
+                          .arg(day)
+                          .arg(moves)
+                          .arg(*shortest)
+                          .arg(clock));
+}
+
 }  // namespace mosaic::texts

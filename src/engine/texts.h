@@ -7,6 +7,7 @@
 
 #include "engine/board.h"
 
+#include <optional>
 #include <string>
 
 namespace mosaic::texts {
@@ -38,5 +39,10 @@ std::string autoPlayOff();                       // "Automatic player off"
 std::string replayOfGame(int moves);             // "Replay of your game: 48 moves"
 std::string shortestSolution(int moves);         // "Shortest solution: 44 moves"
 std::string bestSolutionFound(int moves);        // "Best solution found: 140 moves"
+std::string copyResult();                        // "Copy Result"
+// "Mosaic Rush daily 2026-12-07: 48 moves (shortest 44), 1:12"; without the
+// shortest where it is not known.
+std::string dailyResult(const std::string& date, int moves, std::optional<int> shortest,
+                        const std::string& time);
 
 }  // namespace mosaic::texts

@@ -90,7 +90,7 @@ int slideSteps(int speedSetting, int magnification);
 // "Rows ascending" and its kin are checkable menu items; so are the speeds,
 // the magnifications and Empty Space. The other items are only enabled or not.
 struct MainMenus {
-    MenuItem loadGame, saveGame, about;
+    MenuItem loadGame, saveGame, about, dailyGame;
     MenuItem emptySpace, customSize;
     std::array<MenuItem, MaxGridSide - 2> sizes;  // 3 x 3 .. 10 x 10
     MenuItem viewImage;
