@@ -10,6 +10,8 @@
 #include "ui/picture_viewer.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QDate>
 #include <QEventLoop>
 #include <QPainter>
 #include <QPainterPath>
@@ -438,6 +440,10 @@ void MainWindow::createMenus() {
               [this] { loadGame(session_); });
     addAction(file, "saveGameAction", tr("&Save Game"), &menus.saveGame,
               [this] { saveGame(session_); });
+    addAction(file, "dailyGameAction", tr("&Daily Game"), &menus.dailyGame, [this] {
+        const QDate today = QDate::currentDate();
+        session_.playDailyGame({today.year(), today.month(), today.day()});
+    });
     addAction(file, "importImageAction", tr("&Import Image"), nullptr,
               [this] { importImage(session_); });
     addAction(file, "bestResultsAction", tr("Best &Results"), nullptr,
@@ -693,8 +699,15 @@ MessageAnswer MainWindow::showMessage(const Message& message) {
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
     }
+    QPushButton* action = message.actionButton.empty()
+                              ? nullptr
+                              : box.addButton(QString::fromStdString(message.actionButton),
+                                              QMessageBox::ActionRole);
     const int answer = box.exec();
+    if (action && box.clickedButton() == action)
+        return MessageAnswer::Action;
     if (answer == QMessageBox::Yes)
         return MessageAnswer::Yes;
     if (answer == QMessageBox::No)
@@ -760,7 +773,7 @@ std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
     // one played from its deal.
     const BestResults::SavedCompletion completion = bestResults_.recordCompletionInFile(
         {game.grid, game.play, game.order}, game.moves, game.timeMs, game.playedAlone,
-        game.playedAlone && game.timed);
+        game.playedAlone && game.timed, game.daily);
     std::vector<std::string> lines;
     if (completion.records.newBest())
         lines.push_back(tr("New best!").toStdString());
@@ -774,6 +787,10 @@ std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
 void MainWindow::openBestResults() {
     BestResultsWindow window(bestResults_, this);
     window.exec();
+}
+
+void MainWindow::copyText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 std::int64_t MainWindow::monotonicMs() {

@@ -61,6 +61,7 @@ public:
     void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
                            SolveChannel channel) override;
     std::vector<std::string> gameCompleted(const CompletedGame& game) override;
+    void copyText(const std::string& text) override;
     std::int64_t monotonicMs() override;
     std::uint32_t clockSeed() override;
     std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& filter) override;
