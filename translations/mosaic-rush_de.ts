@@ -405,8 +405,8 @@
         <translation>Die besten Ergebnisse konnten nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Daily games: %1 completed, %2 days in a row</source>
-        <translation>Tagesspiele: %1 abgeschlossen, %2 Tage in Folge</translation>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Tagesspiele: %1 abgeschlossen, Tage in Folge: %2</translation>
     </message>
 </context>
 <context>

@@ -405,8 +405,8 @@
         <translation>No se pudieron guardar los mejores resultados.</translation>
     </message>
     <message>
-        <source>Daily games: %1 completed, %2 days in a row</source>
-        <translation>Partidas diarias: %1 completadas, %2 días seguidos</translation>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Partidas diarias: %1 completadas, días seguidos: %2</translation>
     </message>
 </context>
 <context>

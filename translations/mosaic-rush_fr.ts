@@ -405,8 +405,8 @@
         <translation>Les meilleurs résultats n’ont pas pu être enregistrés.</translation>
     </message>
     <message>
-        <source>Daily games: %1 completed, %2 days in a row</source>
-        <translation>Parties du jour&#xa0;: %1 terminées, %2 jours d’affilée</translation>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Parties du jour&#xa0;: %1 terminées, jours d’affilée&#xa0;: %2</translation>
     </message>
 </context>
 <context>

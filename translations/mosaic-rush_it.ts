@@ -405,8 +405,8 @@
         <translation>Impossibile salvare i migliori risultati.</translation>
     </message>
     <message>
-        <source>Daily games: %1 completed, %2 days in a row</source>
-        <translation>Partite del giorno: %1 completate, %2 giorni di fila</translation>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Partite del giorno: %1 completate, giorni di fila: %2</translation>
     </message>
 </context>
 <context>

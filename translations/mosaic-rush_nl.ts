@@ -405,8 +405,8 @@
         <translation>De beste resultaten konden niet worden opgeslagen.</translation>
     </message>
     <message>
-        <source>Daily games: %1 completed, %2 days in a row</source>
-        <translation>Dagspellen: %1 voltooid, %2 dagen op rij</translation>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Dagspellen: %1 voltooid, dagen op rij: %2</translation>
     </message>
 </context>
 <context>

@@ -405,8 +405,8 @@
         <translation>Não foi possível salvar os melhores resultados.</translation>
     </message>
     <message>
-        <source>Daily games: %1 completed, %2 days in a row</source>
-        <translation>Jogos diários: %1 concluídos, %2 dias seguidos</translation>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Jogos diários: %1 concluídos, dias seguidos: %2</translation>
     </message>
 </context>
 <context>

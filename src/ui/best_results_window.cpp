@@ -113,7 +113,7 @@ void BestResultsWindow::fillTable() {
     const DailyResults& daily = results_.daily();
     const int daysInARow = daily.daysInARowOn({today.year(), today.month(), today.day()});
     dailyLine_->setText(
-        tr("Daily games: %1 completed, %2 days in a row").arg(daily.completed).arg(daysInARow));
+        tr("Daily games: %1 completed, days in a row: %2").arg(daily.completed).arg(daysInARow));
     resetButton_->setEnabled(!entries.empty() || daily.completed > 0);
 }
 

@@ -59,7 +59,7 @@ private slots:
             {"4 X 4", "Sliding", "Rows ascending", "12", "87", "1:01"},
             {"10 X 3", "Swap", "Columns descending", "2", "\u2014", "1:02:03"}};
         auto* daily = window.findChild<QLabel*>(QStringLiteral("dailyLine"));
-        QCOMPARE(daily->text(), QStringLiteral("Daily games: 3 completed, 2 days in a row"));
+        QCOMPARE(daily->text(), QStringLiteral("Daily games: 3 completed, days in a row: 2"));
         QCOMPARE(table->rowCount(), 2);
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 6; ++column)
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(contents(), before);
         reset(window, QMessageBox::Yes);
         QCOMPARE(table->rowCount(), 0);
-        QCOMPARE(daily->text(), QStringLiteral("Daily games: 0 completed, 0 days in a row"));
+        QCOMPARE(daily->text(), QStringLiteral("Daily games: 0 completed, days in a row: 0"));
         QCOMPARE(contents(), QByteArray("mosaic-rush best results 2\n"));
     }
 };
