@@ -832,8 +832,8 @@ void GameSession::showCompletion() {
          .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation,
          .actionButton = daily_ ? texts::copyResult() : std::string()});
     if (daily_ && answer == MessageAnswer::Action)
-        platform_.copyText(
-            texts::dailyResult(daily_->iso(), game.moves, shortestPossible_, clockText(game.timeMs)));
+        platform_.copyText(texts::dailyResult(daily_->iso(), game.moves, shortestPossible_,
+                                              clockText(game.timeMs)));
 }
 
 std::int64_t GameSession::gameTimeMs() const {
@@ -1057,8 +1057,7 @@ void GameSession::refreshReplayMenu() {
     // Once the completion message has been shown.
     const bool open = finished_.has_value() && !completionTitle_;
     window_.menus.replayMyGame.enabled = open;
-    window_.menus.watchShortest.enabled =
-        open && play_ == PlayKind::Sliding && autoPlayPossible();
+    window_.menus.watchShortest.enabled = open && play_ == PlayKind::Sliding && autoPlayPossible();
 }
 
 }  // namespace mosaic

@@ -160,8 +160,8 @@ std::string dailyResult(const std::string& date, int moves, std::optional<int> s
                 .arg(day)
                 .arg(moves)
                 .arg(clock));
-    return translated(QCoreApplication::translate("GameSession",
-                                                  "Mosaic Rush daily %1: %2 moves (shortest %3), %4")
+    return translated(QCoreApplication::translate(
+                          "GameSession", "Mosaic Rush daily %1: %2 moves (shortest %3), %4")
                           .arg(day)
                           .arg(moves)
                           .arg(*shortest)

@@ -110,9 +110,8 @@ public:
         bool saved = false;
         std::string cause;
     };
-    SavedCompletion recordCompletionInFile(const BestResultKey& key, int moves,
-                                           std::int64_t timeMs, bool movesCount,
-                                           bool timeCounts,
+    SavedCompletion recordCompletionInFile(const BestResultKey& key, int moves, std::int64_t timeMs,
+                                           bool movesCount, bool timeCounts,
                                            std::optional<CalendarDate> daily = std::nullopt);
     // Counts the daily game of a day as completed.
     void recordDaily(const CalendarDate& day);

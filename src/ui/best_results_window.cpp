@@ -5,8 +5,8 @@
 
 #include <QDate>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>

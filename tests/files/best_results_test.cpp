@@ -123,29 +123,20 @@ TEST_F(BestResultsFile, OnlyGamesPlayedAloneSetRecordsAndTheRecordsAreKept) {
 // Each completion reads the file again and writes it: a file of version 1,
 // before daily games, is read and written as version 2.
 TEST_F(BestResultsFile, DailyGamesCountTheDaysInARow) {
-    struct Step {
-        const char* day;
-        int completed;
-        const char* lastDay;
-        int daysInARow;
-    };
-    const Step steps[] = {
+    // The day completed, then the daily games completed, last day and run.
+    const std::tuple<const char*, int, const char*, int> steps[] = {
         {"2026-12-07", 1, "2026-12-07", 1}, {"2026-12-07", 2, "2026-12-07", 1},
         {"2026-12-08", 3, "2026-12-08", 2}, {"2026-12-06", 4, "2026-12-08", 2},
-        {"2026-12-10", 5, "2026-12-10", 1}, {"2026-12-11", 6, "2026-12-11", 2},
-    };
+        {"2026-12-10", 5, "2026-12-10", 1}, {"2026-12-11", 6, "2026-12-11", 2}};
     std::ofstream(path) << "mosaic-rush best results 1\n3 3 swap 2 1 - -\n";
     BestResults results(path);
-    for (const Step& s : steps) {
-        const auto saved = results.recordCompletionInFile(Sliding4x4, 40, 1000, true, true,
-                                                          calendarDateFromIso(s.day));
-        EXPECT_TRUE(saved.saved) << saved.cause;
-        EXPECT_EQ(results.daily(),
-                  (DailyResults{s.completed, calendarDateFromIso(s.lastDay), s.daysInARow}))
-            << s.day;
+    for (const auto& [day, completed, lastDay, run] : steps) {
+        const std::optional<CalendarDate> date = calendarDateFromIso(day);
+        EXPECT_TRUE(results.recordCompletionInFile(Sliding4x4, 40, 1000, true, true, date).saved);
+        EXPECT_EQ(results.daily(), (DailyResults{completed, calendarDateFromIso(lastDay), run}));
     }
-    EXPECT_EQ(read(path), Header + "3 3 swap 2 1 - -\n4 4 sliding 1 6 40 1000\n" +
-                              "daily 6 2026-12-11 2\n");
+    EXPECT_EQ(read(path),
+              Header + "3 3 swap 2 1 - -\n4 4 sliding 1 6 40 1000\ndaily 6 2026-12-11 2\n");
     EXPECT_EQ(results.daily().daysInARowOn({2026, 12, 12}), 2);
     EXPECT_EQ(results.daily().daysInARowOn({2026, 12, 13}), 0);
 }
