@@ -244,8 +244,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     splash_->setPixmap(QPixmap::fromImage(
         splashWithSubtitle(session_.splashPicture(), tr("picture sliding puzzle"))));
-    // Whether the pieces show their numbers is remembered between runs,
-    // where the settings file is one; the player is told once otherwise.
+    // Whether the pieces show their numbers, and the magnification, are
+    // remembered between runs, where the settings file is one; the player is
+    // told once otherwise. A magnification too large for this screen gives
+    // way at the first board.
     updateScreenSpace();
     if (settingsFileUsable()) {
         session_.setNumbersShown(
@@ -253,7 +255,7 @@ MainWindow::MainWindow(QWidget* parent)
         session_.restoreMagnification(std::clamp(
             gameSettings().value(QStringLiteral("board/magnification"), 1).toInt(), 1,
             MaxMagnification));
-    } else
+    } else {
         QTimer::singleShot(0, this, [this] {
             showMessage({.text = tr("The settings file is not a file: the game starts with its "
                                     "defaults and keeps no settings.")
@@ -262,6 +264,7 @@ MainWindow::MainWindow(QWidget* parent)
                          .title = tr("Settings").toStdString(),
                          .icon = MessageIcon::Exclamation});
         });
+    }
     setAcceptDrops(true);
     showSession();
 
@@ -926,7 +929,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Space or Enter on the board picks or swaps the piece under the swap
-    // play cursor.
+    // play cursor; Escape ends a replay.
     if (playArrowKey(event)) {
         event->accept();
         return;
