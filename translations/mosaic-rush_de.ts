@@ -258,6 +258,30 @@
             <numerusform>Kürzeste Lösung: %n Vertauschungen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay of your game: %1 moves</source>
+        <translation>Wiederholung Ihres Spiels: %1 Züge</translation>
+    </message>
+    <message>
+        <source>Shortest solution: %1 moves</source>
+        <translation>Kürzeste Lösung: %1 Züge</translation>
+    </message>
+    <message>
+        <source>Best solution found: %1 moves</source>
+        <translation>Beste gefundene Lösung: %1 Züge</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves, %3</source>
+        <translation>Mosaic Rush Tagesspiel %1: %2 Züge, %3</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves (shortest %3), %4</source>
+        <translation>Mosaic Rush Tagesspiel %1: %2 Züge (kürzeste %3), %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -379,6 +403,10 @@
     <message>
         <source>The best results could not be saved.</source>
         <translation>Die besten Ergebnisse konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Tagesspiele: %1 abgeschlossen, Tage in Folge: %2</translation>
     </message>
 </context>
 <context>
@@ -520,14 +548,6 @@
         <translation>&amp;%1 X %1</translation>
     </message>
     <message>
-        <source>X&amp;1</source>
-        <translation>X&amp;1</translation>
-    </message>
-    <message>
-        <source>X&amp;2</source>
-        <translation>X&amp;2</translation>
-    </message>
-    <message>
         <source>X &amp;0.5</source>
         <translation>X &amp;0,5</translation>
     </message>
@@ -606,6 +626,22 @@
     <message>
         <source>picture sliding puzzle</source>
         <translation>Bilder-Schiebepuzzle</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>&amp;Tagesspiel</translation>
+    </message>
+    <message>
+        <source>X&amp;%1</source>
+        <translation>X&amp;%1</translation>
+    </message>
+    <message>
+        <source>Replay &amp;My Game</source>
+        <translation>&amp;Mein Spiel abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Shortest Solution</source>
+        <translation>Kürzeste &amp;Lösung ansehen</translation>
     </message>
 </context>
 <context>

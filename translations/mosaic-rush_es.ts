@@ -258,6 +258,30 @@
             <numerusform>Mínimo posible: %n intercambios</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay of your game: %1 moves</source>
+        <translation>Repetición de su partida: %1 movimientos</translation>
+    </message>
+    <message>
+        <source>Shortest solution: %1 moves</source>
+        <translation>Solución más corta: %1 movimientos</translation>
+    </message>
+    <message>
+        <source>Best solution found: %1 moves</source>
+        <translation>Mejor solución encontrada: %1 movimientos</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves, %3</source>
+        <translation>Mosaic Rush partida diaria %1: %2 movimientos, %3</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves (shortest %3), %4</source>
+        <translation>Mosaic Rush partida diaria %1: %2 movimientos (mínimo %3), %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -379,6 +403,10 @@
     <message>
         <source>The best results could not be saved.</source>
         <translation>No se pudieron guardar los mejores resultados.</translation>
+    </message>
+    <message>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Partidas diarias: %1 completadas, días seguidos: %2</translation>
     </message>
 </context>
 <context>
@@ -520,14 +548,6 @@
         <translation>&amp;%1 X %1</translation>
     </message>
     <message>
-        <source>X&amp;1</source>
-        <translation>X&amp;1</translation>
-    </message>
-    <message>
-        <source>X&amp;2</source>
-        <translation>X&amp;2</translation>
-    </message>
-    <message>
         <source>X &amp;0.5</source>
         <translation>X &amp;0,5</translation>
     </message>
@@ -606,6 +626,22 @@
     <message>
         <source>picture sliding puzzle</source>
         <translation>puzle deslizante de imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Partida &amp;diaria</translation>
+    </message>
+    <message>
+        <source>X&amp;%1</source>
+        <translation>X&amp;%1</translation>
+    </message>
+    <message>
+        <source>Replay &amp;My Game</source>
+        <translation>&amp;Volver a ver mi partida</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Shortest Solution</source>
+        <translation>Ver la solución más &amp;corta</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,30 @@
             <numerusform>Minimum possible&#xa0;: %n échanges</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay of your game: %1 moves</source>
+        <translation>Votre partie rejouée&#xa0;: %1 coups</translation>
+    </message>
+    <message>
+        <source>Shortest solution: %1 moves</source>
+        <translation>Solution la plus courte&#xa0;: %1 coups</translation>
+    </message>
+    <message>
+        <source>Best solution found: %1 moves</source>
+        <translation>Meilleure solution trouvée&#xa0;: %1 coups</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves, %3</source>
+        <translation>Mosaic Rush, partie du jour %1&#xa0;: %2 coups, %3</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves (shortest %3), %4</source>
+        <translation>Mosaic Rush, partie du jour %1&#xa0;: %2 coups (minimum %3), %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -379,6 +403,10 @@
     <message>
         <source>The best results could not be saved.</source>
         <translation>Les meilleurs résultats n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Parties du jour&#xa0;: %1 terminées, jours d’affilée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -520,14 +548,6 @@
         <translation>&amp;%1 X %1</translation>
     </message>
     <message>
-        <source>X&amp;1</source>
-        <translation>X&amp;1</translation>
-    </message>
-    <message>
-        <source>X&amp;2</source>
-        <translation>X&amp;2</translation>
-    </message>
-    <message>
         <source>X &amp;0.5</source>
         <translation>X &amp;0,5</translation>
     </message>
@@ -606,6 +626,22 @@
     <message>
         <source>picture sliding puzzle</source>
         <translation>taquin d’images</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Partie du &amp;jour</translation>
+    </message>
+    <message>
+        <source>X&amp;%1</source>
+        <translation>X&amp;%1</translation>
+    </message>
+    <message>
+        <source>Replay &amp;My Game</source>
+        <translation>Revoir &amp;ma partie</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Shortest Solution</source>
+        <translation>Voir la solution la plus &amp;courte</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,30 @@
             <numerusform>Minimo possibile: %n scambi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay of your game: %1 moves</source>
+        <translation>Replica della tua partita: %1 mosse</translation>
+    </message>
+    <message>
+        <source>Shortest solution: %1 moves</source>
+        <translation>Soluzione più corta: %1 mosse</translation>
+    </message>
+    <message>
+        <source>Best solution found: %1 moves</source>
+        <translation>Migliore soluzione trovata: %1 mosse</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copia risultato</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves, %3</source>
+        <translation>Mosaic Rush partita del giorno %1: %2 mosse, %3</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves (shortest %3), %4</source>
+        <translation>Mosaic Rush partita del giorno %1: %2 mosse (minimo %3), %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -379,6 +403,10 @@
     <message>
         <source>The best results could not be saved.</source>
         <translation>Impossibile salvare i migliori risultati.</translation>
+    </message>
+    <message>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Partite del giorno: %1 completate, giorni di fila: %2</translation>
     </message>
 </context>
 <context>
@@ -520,14 +548,6 @@
         <translation>&amp;%1 X %1</translation>
     </message>
     <message>
-        <source>X&amp;1</source>
-        <translation>X&amp;1</translation>
-    </message>
-    <message>
-        <source>X&amp;2</source>
-        <translation>X&amp;2</translation>
-    </message>
-    <message>
         <source>X &amp;0.5</source>
         <translation>X &amp;0,5</translation>
     </message>
@@ -606,6 +626,22 @@
     <message>
         <source>picture sliding puzzle</source>
         <translation>puzzle scorrevole di immagini</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Partita del &amp;giorno</translation>
+    </message>
+    <message>
+        <source>X&amp;%1</source>
+        <translation>X&amp;%1</translation>
+    </message>
+    <message>
+        <source>Replay &amp;My Game</source>
+        <translation>Rivedi la &amp;mia partita</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Shortest Solution</source>
+        <translation>Guarda la soluzione più &amp;corta</translation>
     </message>
 </context>
 <context>

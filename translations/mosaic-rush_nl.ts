@@ -258,6 +258,30 @@
             <numerusform>Kortst mogelijk: %n wissels</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay of your game: %1 moves</source>
+        <translation>Uw spel opnieuw: %1 zetten</translation>
+    </message>
+    <message>
+        <source>Shortest solution: %1 moves</source>
+        <translation>Kortste oplossing: %1 zetten</translation>
+    </message>
+    <message>
+        <source>Best solution found: %1 moves</source>
+        <translation>Beste gevonden oplossing: %1 zetten</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Resultaat kopiëren</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves, %3</source>
+        <translation>Mosaic Rush dagspel %1: %2 zetten, %3</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves (shortest %3), %4</source>
+        <translation>Mosaic Rush dagspel %1: %2 zetten (kortste %3), %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -379,6 +403,10 @@
     <message>
         <source>The best results could not be saved.</source>
         <translation>De beste resultaten konden niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Dagspellen: %1 voltooid, dagen op rij: %2</translation>
     </message>
 </context>
 <context>
@@ -520,14 +548,6 @@
         <translation>&amp;%1 X %1</translation>
     </message>
     <message>
-        <source>X&amp;1</source>
-        <translation>X&amp;1</translation>
-    </message>
-    <message>
-        <source>X&amp;2</source>
-        <translation>X&amp;2</translation>
-    </message>
-    <message>
         <source>X &amp;0.5</source>
         <translation>X &amp;0,5</translation>
     </message>
@@ -606,6 +626,22 @@
     <message>
         <source>picture sliding puzzle</source>
         <translation>schuifpuzzel met afbeeldingen</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>&amp;Dagspel</translation>
+    </message>
+    <message>
+        <source>X&amp;%1</source>
+        <translation>X&amp;%1</translation>
+    </message>
+    <message>
+        <source>Replay &amp;My Game</source>
+        <translation>&amp;Mijn spel terugkijken</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Shortest Solution</source>
+        <translation>Kortste oplossing &amp;bekijken</translation>
     </message>
 </context>
 <context>

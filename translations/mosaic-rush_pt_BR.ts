@@ -258,6 +258,30 @@
             <numerusform>Mínimo possível: %n trocas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Replay of your game: %1 moves</source>
+        <translation>Repetição do seu jogo: %1 movimentos</translation>
+    </message>
+    <message>
+        <source>Shortest solution: %1 moves</source>
+        <translation>Solução mais curta: %1 movimentos</translation>
+    </message>
+    <message>
+        <source>Best solution found: %1 moves</source>
+        <translation>Melhor solução encontrada: %1 movimentos</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves, %3</source>
+        <translation>Mosaic Rush jogo diário %1: %2 movimentos, %3</translation>
+    </message>
+    <message>
+        <source>Mosaic Rush daily %1: %2 moves (shortest %3), %4</source>
+        <translation>Mosaic Rush jogo diário %1: %2 movimentos (mínimo %3), %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedGame</name>
@@ -379,6 +403,10 @@
     <message>
         <source>The best results could not be saved.</source>
         <translation>Não foi possível salvar os melhores resultados.</translation>
+    </message>
+    <message>
+        <source>Daily games: %1 completed, days in a row: %2</source>
+        <translation>Jogos diários: %1 concluídos, dias seguidos: %2</translation>
     </message>
 </context>
 <context>
@@ -520,14 +548,6 @@
         <translation>&amp;%1 X %1</translation>
     </message>
     <message>
-        <source>X&amp;1</source>
-        <translation>X&amp;1</translation>
-    </message>
-    <message>
-        <source>X&amp;2</source>
-        <translation>X&amp;2</translation>
-    </message>
-    <message>
         <source>X &amp;0.5</source>
         <translation>X &amp;0,5</translation>
     </message>
@@ -606,6 +626,22 @@
     <message>
         <source>picture sliding puzzle</source>
         <translation>quebra-cabeça deslizante de imagens</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Jogo &amp;diário</translation>
+    </message>
+    <message>
+        <source>X&amp;%1</source>
+        <translation>X&amp;%1</translation>
+    </message>
+    <message>
+        <source>Replay &amp;My Game</source>
+        <translation>Re&amp;ver meu jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Shortest Solution</source>
+        <translation>Ver a solução mais &amp;curta</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,9 @@ public:
     }
     bool canUndo() const { return !done_.empty(); }
     bool canRedo() const { return !undone_.empty(); }
+    // The moves made and not taken back, first first: the way from the
+    // game's start to the board as it stands.
+    const std::vector<BoardMove>& moves() const { return done_; }
     // The move to take back, or to make again; the caller makes it.
     BoardMove undo() {
         undone_.push_back(done_.back());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/daily.h"
 #include "engine/goal.h"
 #include "engine/solver.h"
 
@@ -13,7 +14,8 @@ namespace mosaic {
 
 enum class MessageIcon { Exclamation, Information, Question };
 enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// Action: the message's own button beside OK ("Copy Result").
+enum class MessageAnswer { Ok, Yes, No, Action };
 // Open and Save are for saved games; OpenPicture is Import Image's, which
 // only reads the picture it is given.
 enum class FileDialogKind { Open, Save, OpenPicture };
@@ -33,6 +35,7 @@ struct CompletedGame {
     // swap of a loaded swap game, whose file keeps no count of them) is known.
     bool playedAlone = true;
     bool timed = true;        // not a game loaded from a file
+    std::optional<CalendarDate> daily = {};  // the day of a daily game
 
     // The records it may set: the fewest moves only when played alone, the
     // shortest time only when played alone from its deal.
@@ -49,6 +52,7 @@ struct Message {
     MessageIcon icon = MessageIcon::Information;
     MessageButtons buttons = MessageButtons::Ok;
     MessageAnswer defaultButton = MessageAnswer::Ok;
+    std::string actionButton = {};  // a button of its own beside OK, when not empty
 };
 
 // What only the platform can do for the game. The main window implements it;
@@ -75,6 +79,9 @@ public:
     // A game was completed: the best results take it. Returns lines for the
     // completion message ("New best!").
     virtual std::vector<std::string> gameCompleted(const CompletedGame& game) = 0;
+
+    // Puts a line of text on the clipboard; platforms without one drop it.
+    virtual void copyText(const std::string&) {}
 
     // A clock that only goes forward, in milliseconds.
     virtual std::int64_t monotonicMs() = 0;

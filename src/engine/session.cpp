@@ -79,6 +79,7 @@ void GameSession::rebuild(GridSize grid, bool keepArrangement) {
 }
 
 void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
+    stopReplay();
     // In swap play the hidden "L" button still opens play for board clicks.
     if (play_ == PlayKind::Swap && !keepArrangement)
         window_.leftButton.enabled = true;
@@ -94,6 +95,7 @@ void GameSession::resetWindow(GridSize grid, bool keepArrangement) {
     window_.autoButton.visible = false;
     window_.autoButton.caption = texts::autoCaption();
     manual_ = true;
+    fitMagnification(grid);
     window_.windowSize = mainWindowSize(grid, magnification_);
 }
 
@@ -120,7 +122,7 @@ void GameSession::cutPieces() {
     for (int row = 1; row <= board_.rows(); ++row)
         for (int column = 1; column <= board_.columns(); ++column)
             if (const int label = board_.label({column, row}); label != Board::EmptyCell) {
-                QImage piece = cutPiece(sourcePicture_, board_.size(), label, size);
+                QImage piece = cutPiece(boardPicture(), board_.size(), label, size);
                 piece.setDevicePixelRatio(devicePixelRatio_);
                 pieces_[static_cast<std::size_t>(label)] = piece;
             }
@@ -229,7 +231,8 @@ namespace {
 std::vector<MenuItem*> menusClosedDuringAutoPlay(MainMenus& menus) {
     std::vector<MenuItem*> items = {
         &menus.emptySpace,       &menus.viewImage,        &menus.magnify1,
-        &menus.magnify2,         &menus.loadGame,         &menus.about,
+        &menus.magnify2,         &menus.magnify3,         &menus.magnify4,
+        &menus.loadGame,         &menus.about,            &menus.dailyGame,
         &menus.customSize,       &menus.rowsAscending,    &menus.rowsDescending,
         &menus.columnsAscending, &menus.columnsDescending};
     for (MenuItem& item : menus.speeds)
@@ -245,6 +248,7 @@ void GameSession::enableMenus() {
     // Save Game is not among them: it opens with a board.
     for (MenuItem* item : menusClosedDuringAutoPlay(window_.menus))
         item->enabled = true;
+    offerFittingMagnifications();
 }
 
 void GameSession::setOrderChecks(std::optional<GoalOrder> checked) {
@@ -279,15 +283,50 @@ void GameSession::toggleEmptySpace() {
 }
 
 void GameSession::chooseMagnification(int magnification) {
-    magnification_ = magnification;
-    window_.menus.magnify1.checked = magnification == 1;
-    window_.menus.magnify2.checked = magnification == 2;
+    chosenMagnification_ = magnification;
+    fitMagnification(board_.size());
     // Before the first game there is nothing to redraw: only the window is
     // sized.
     if (gameDealt_)
         rebuild(board_.size(), true);
     else
         resetWindow(board_.size(), true);
+}
+
+bool GameSession::fitsScreen(GridSize grid, int magnification) const {
+    const Size size = mainWindowSize(grid, magnification);
+    return !screenSpace_ ||
+           (size.width <= screenSpace_->width && size.height <= screenSpace_->height);
+}
+
+void GameSession::fitMagnification(GridSize grid) {
+    magnification_ = std::clamp(chosenMagnification_, 1, MaxMagnification);
+    while (magnification_ > 2 && !fitsScreen(grid, magnification_))
+        --magnification_;
+    MainMenus& menus = window_.menus;
+    menus.magnify1.checked = magnification_ == 1;
+    menus.magnify2.checked = magnification_ == 2;
+    menus.magnify3.checked = magnification_ == 3;
+    menus.magnify4.checked = magnification_ == 4;
+}
+
+void GameSession::offerFittingMagnifications() {
+    window_.menus.magnify3.enabled = fitsScreen(board_.size(), 3);
+    window_.menus.magnify4.enabled = fitsScreen(board_.size(), 4);
+}
+
+void GameSession::setScreenSpace(Size space) {
+    if (screenSpace_ == space)
+        return;
+    screenSpace_ = space;
+    // Only while the menus are open to the player, not during auto play.
+    if (window_.menus.magnify1.enabled)
+        offerFittingMagnifications();
+}
+
+void GameSession::restoreMagnification(int magnification) {
+    chosenMagnification_ = magnification;
+    fitMagnification(board_.size());
 }
 
 void GameSession::chooseSpeed(int index) {
@@ -311,6 +350,11 @@ void GameSession::chooseOrder(GoalOrder order) {
 }
 
 void GameSession::toggleAutoPlay() {
+    // MANUAL ends a replay.
+    if (replay_) {
+        stopReplay();
+        return;
+    }
     // Only while the button is there to press: a hidden or closed AUTO
     // reached through a screen reader does nothing.
     if (!window_.autoButton.visible || !window_.autoButton.enabled)
@@ -356,7 +400,7 @@ void GameSession::openSavedGame(const Board& board, int moveCount, std::optional
     goal_ = goalBoard(order_, play_, board_.size());
     startNewGame();
     loadedGame_ = true;  // its time before it was saved is not known
-    magnification_ = 1;
+    chosenMagnification_ = magnification_ = 1;
     window_.menus.magnify1.checked = true;
     window_.menus.magnify2.checked = false;
     rebuild(board_.size(), true);
@@ -368,6 +412,24 @@ void GameSession::openSavedGame(const Board& board, int moveCount, std::optional
     buildBoard(false);
     if (play_ == PlayKind::Swap)
         window_.leftButton.enabled = true;
+}
+
+void GameSession::playDailyGame(const CalendarDate& date) {
+    // Sliding play, rows ascending, as a loaded game brings its own; the
+    // magnification stays.
+    play_ = PlayKind::Sliding;
+    window_.menus.emptySpace.checked = true;
+    order_ = GoalOrder::RowsAscending;
+    setOrderChecks(order_);
+    resetWindow({4, 4}, false);
+    board_ = dailyBoard(date);
+    goal_ = goalBoard(order_, play_, board_.size());
+    swapPick_.reset();
+    gameDealt_ = true;
+    startNewGame();
+    daily_ = date;
+    rebuild(board_.size(), true);
+    buildBoard(false);
 }
 
 void GameSession::setSourcePicture(const QImage& picture) {
@@ -708,6 +770,10 @@ std::string clockText(std::int64_t ms) {
 
 void GameSession::startNewGame() {
     startNewHistory();
+    startBoard_ = board_;
+    daily_.reset();
+    finished_.reset();
+    window_.titleNote.clear();
     playedAlone_ = true;
     loadedGame_ = false;
     swapCount_ = 0;
@@ -753,7 +819,8 @@ void GameSession::showCompletion() {
                              swaps ? swapCount_ : moveCount_,
                              gameTimeMs(),
                              playedAlone_ && !(swaps && loadedGame_),
-                             !loadedGame_};
+                             !loadedGame_,
+                             daily_};
     std::string detail = (swaps ? texts::swapsMade(swapCount_) : texts::movesMade(moveCount_)) +
                          "\n" + texts::timeTaken(clockText(game.timeMs));
     if (shortestPossible_)
@@ -762,11 +829,17 @@ void GameSession::showCompletion() {
     for (const std::string& line : platform_.gameCompleted(game))
         detail += "\n" + line;
     const bool byAutoPlay = title == texts::autoPlayTitle();
-    platform_.showMessage(
+    finished_ = FinishedGame{board_, history_.moves(), moveCount_};
+    refreshReplayMenu();
+    const MessageAnswer answer = platform_.showMessage(
         {.text = texts::completed(),
          .detail = detail,
          .title = title,
-         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation});
+         .icon = byAutoPlay ? MessageIcon::Information : MessageIcon::Exclamation,
+         .actionButton = daily_ ? texts::copyResult() : std::string()});
+    if (daily_ && answer == MessageAnswer::Action)
+        platform_.copyText(texts::dailyResult(daily_->iso(), game.moves, shortestPossible_,
+                                              clockText(game.timeMs)));
 }
 
 std::int64_t GameSession::gameTimeMs() const {
@@ -825,6 +898,10 @@ void GameSession::solutionFound(int ticket, const Solution& solution, SolveChann
         return;
     solving_ = false;
     window_.workingNotice.visible = false;
+    if (solvePurpose_ == SolvePurpose::Replay) {
+        playReplayOf(solution);
+        return;
+    }
     plan_.clear();
     if (!solution.stopped && solution.solvable) {
         plan_ = solution.emptyCellPath;
@@ -870,6 +947,7 @@ void GameSession::refreshMoveMenu() {
     menus.shortest.enabled = manual_ && play_ == PlayKind::Sliding;
     menus.stepByStep.checked = method_ == AutoPlayMethod::StepByStep;
     menus.shortest.checked = method_ == AutoPlayMethod::Shortest;
+    refreshReplayMenu();
 }
 
 bool GameSession::checkSolved() {
@@ -886,6 +964,106 @@ bool GameSession::checkSolved() {
 
 void GameSession::showMoveCount() {
     window_.moveCounter.caption = std::to_string(moveCount_);
+}
+
+// ---- Replays --------------------------------------------------------------------
+
+void GameSession::replayMyGame() {
+    stopReplay();
+    if (!finished_)
+        return;
+    startReplay();
+    replay_->moves = finished_->moves;
+    window_.titleNote = texts::replayOfGame(static_cast<int>(replay_->moves.size()));
+    window_.replayTimer = {true, static_cast<int>(std::lround(360.0 / speed_))};
+}
+
+void GameSession::watchShortestSolution() {
+    stopReplay();
+    if (!finished_ || play_ != PlayKind::Sliding || !autoPlayPossible())
+        return;
+    // The start shows, with " WORKING!", while the solver works.
+    startReplay();
+    requestSolve(SolvePurpose::Replay);
+}
+
+void GameSession::startReplay() {
+    replay_ = Replay{{}, 0, window_.autoButton};
+    board_ = startBoard_;
+    slidingPieces_.clear();
+    swapPick_.reset();
+    moveCount_ = 0;
+    showMoveCount();
+    if (play_ == PlayKind::Sliding && autoPlayPossible()) {
+        window_.autoButton.caption = texts::manualCaption();
+        window_.autoButton.enabled = window_.autoButton.visible = true;
+    }
+    refreshMoveMenu();
+}
+
+void GameSession::playReplayOf(const Solution& solution) {
+    if (!replay_ || solution.stopped || !solution.solvable) {
+        stopReplay();
+        return;
+    }
+    // The solution as moves, each piece sliding into the empty cell.
+    Board board = startBoard_;
+    for (const int index : solution.emptyCellPath) {
+        const Cell piece{index % board.columns() + 1, index / board.columns() + 1};
+        replay_->moves.push_back({BoardMove::Kind::Slide, piece, board.emptyCell(), true});
+        board.slide(piece, board.emptyCell());
+    }
+    const int moves = static_cast<int>(replay_->moves.size());
+    window_.titleNote =
+        solution.shortest ? texts::shortestSolution(moves) : texts::bestSolutionFound(moves);
+    window_.replayTimer = {true, static_cast<int>(std::lround(360.0 / speed_))};
+    refreshMoveMenu();
+}
+
+void GameSession::replayTick() {
+    if (!replay_ || !window_.replayTimer.running)
+        return;
+    if (replay_->next >= replay_->moves.size()) {
+        stopReplay();
+        return;
+    }
+    const BoardMove move = replay_->moves[replay_->next++];
+    show(move, false);
+    // A reader hears the replay's moves as the automatic player's: once a
+    // second at most.
+    if (move.kind == BoardMove::Kind::Swap) {
+        announce(texts::piecesSwapped(board_.label(move.first), board_.label(move.second)),
+                 move.second, true);
+        board_.swap(move.first, move.second);
+    } else {
+        announce(texts::pieceMoved(board_.label(move.first), move.second), move.second, true);
+        board_.slide(move.first, move.second);
+    }
+    slidingPieces_.clear();
+    ++moveCount_;
+    showMoveCount();
+}
+
+void GameSession::stopReplay() {
+    if (!replay_)
+        return;
+    if (solving_ && solvePurpose_ == SolvePurpose::Replay)
+        cancelSolve();
+    window_.autoButton = replay_->autoButton;
+    replay_.reset();
+    window_.replayTimer.running = false;
+    slidingPieces_.clear();
+    board_ = finished_->end;
+    moveCount_ = finished_->moveCount;
+    showMoveCount();
+    refreshMoveMenu();
+}
+
+void GameSession::refreshReplayMenu() {
+    // Once the completion message has been shown.
+    const bool open = finished_.has_value() && !completionTitle_;
+    window_.menus.replayMyGame.enabled = open;
+    window_.menus.watchShortest.enabled = open && play_ == PlayKind::Sliding && autoPlayPossible();
 }
 
 }  // namespace mosaic

@@ -9,6 +9,7 @@
 
 #include "engine/auto_player.h"
 #include "engine/board.h"
+#include "engine/daily.h"
 #include "engine/deal.h"
 #include "engine/goal.h"
 #include "engine/move_history.h"
@@ -63,6 +64,8 @@ public:
     const QImage& splashPicture() const { return splashPicture_; }
     const QImage& sourcePicture() const { return sourcePicture_; }
     const QImage& defaultPicture() const { return defaultPicture_; }
+    // The picture the board is cut from: the daily game's is the default.
+    const QImage& boardPicture() const { return daily_ ? defaultPicture_ : sourcePicture_; }
     // The picture and place of a piece on the board, as a slide under way
     // moves it; a null picture for a label with no piece.
     const QImage& piecePicture(int label) const;
@@ -79,6 +82,13 @@ public:
     void applyCustomSize(GridSize grid);
     void toggleEmptySpace();
     void chooseMagnification(int magnification);
+    // X3 and X4 are offered only where the window fits the room the screen
+    // leaves for it (its frame taken off); a board that would not fit at
+    // the chosen one is shown at the largest that fits, X2 at least.
+    void setScreenSpace(Size space);
+    // The magnification chosen in an earlier run, for the first board; the
+    // window keeps its design size until then.
+    void restoreMagnification(int magnification);
     void chooseSpeed(int index);  // 0..3, slowest first
     void chooseOrder(GoalOrder order);
     void undo();
@@ -88,6 +98,18 @@ public:
     void hint();
     void chooseAutoPlayMethod(AutoPlayMethod method);
     AutoPlayMethod autoPlayMethod() const { return method_; }
+
+    // ---- Replays of a completed game --------------------------------------
+    // The game's own moves again from the arrangement it started from, or
+    // the solver's solution from there, one move a tick of the replay timer.
+    // A replay ends on the completed board with play closed; it never
+    // touches the records or the game's move count.
+    void replayMyGame();
+    void watchShortestSolution();
+    void replayTick();
+    // Ends a replay at once, on the completed board; nothing without one.
+    void stopReplay();
+    bool replaying() const { return replay_.has_value(); }
 
     // ---- Timers -------------------------------------------------------------
     void splashTick();
@@ -104,6 +126,11 @@ public:
     // The picture the next board is cut from; a null picture brings back the
     // default one.
     void setSourcePicture(const QImage& picture);
+
+    // The daily game of a date (see engine/daily.h), in the magnification
+    // chosen; its completion message offers to copy a line of the result.
+    void playDailyGame(const CalendarDate& date);
+    std::optional<CalendarDate> dailyDate() const { return daily_; }
 
     // What the solver found for the ticket it was given.
     void solutionFound(int ticket, const Solution& solution,
@@ -140,6 +167,9 @@ private:
     void disableArrowButtons();
     void enableMenus();
     void setOrderChecks(std::optional<GoalOrder> checked);
+    bool fitsScreen(GridSize grid, int magnification) const;
+    void fitMagnification(GridSize grid);
+    void offerFittingMagnifications();
 
     void animate(Cell piece, int dxCells, int dyCells);
     // Makes a move with its slide, counts it and keeps it for undo.
@@ -150,12 +180,15 @@ private:
     void replay(const BoardMove& move, bool backward);
     void startNewHistory();
     void refreshMoveMenu();
-    enum class SolvePurpose { Hint, AutoPlay };
+    enum class SolvePurpose { Hint, AutoPlay, Replay };
     void requestSolve(SolvePurpose purpose);
     void cancelSolve();
     bool planReady() const;
     void playPlannedMove();
     void startNewGame();
+    void startReplay();
+    void playReplayOf(const Solution& solution);
+    void refreshReplayMenu();
     bool completeIfSolved();
     void showCompletion();
     void startClock();
@@ -185,6 +218,8 @@ private:
     GoalOrder order_ = GoalOrder::RowsAscending;
     PlayKind play_ = PlayKind::Sliding;
     int magnification_ = 1;
+    int chosenMagnification_ = 1;  // magnification_ is less where it would not fit
+    std::optional<Size> screenSpace_;
     int speed_ = SpeedSettings[0];
     int moveCount_ = 0;
     int swapCount_ = 0;
@@ -227,6 +262,25 @@ private:
     bool analysing_ = false;
     std::optional<int> shortestPossible_;
     std::optional<std::string> completionTitle_;
+
+    // The arrangement the game started from, dealt or loaded; and, once it
+    // is completed, what a replay needs of it.
+    Board startBoard_;
+    std::optional<CalendarDate> daily_;
+    struct FinishedGame {
+        Board end;
+        std::vector<BoardMove> moves;
+        int moveCount = 0;
+    };
+    std::optional<FinishedGame> finished_;
+    // A replay under way: its moves (none yet while the solver works on
+    // them), the next one, and the AUTO button as the completion left it.
+    struct Replay {
+        std::vector<BoardMove> moves;
+        std::size_t next = 0;
+        Control autoButton;
+    };
+    std::optional<Replay> replay_;
 };
 
 }  // namespace mosaic

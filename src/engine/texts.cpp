@@ -131,4 +131,41 @@ std::string autoPlayOff() {
     return translated(QCoreApplication::translate("GameSession", "Automatic player off"));
 }
 
+std::string replayOfGame(int moves) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Replay of your game: %1 moves").arg(moves));
+}
+
+std::string shortestSolution(int moves) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Shortest solution: %1 moves").arg(moves));
+}
+
+std::string bestSolutionFound(int moves) {
+    return translated(
+        QCoreApplication::translate("GameSession", "Best solution found: %1 moves").arg(moves));
+}
+
+std::string copyResult() {
+    return translated(QCoreApplication::translate("GameSession", "Copy Result"));
+}
+
+std::string dailyResult(const std::string& date, int moves, std::optional<int> shortest,
+                        const std::string& time) {
+    const QString day = QString::fromStdString(date);
+    const QString clock = QString::fromStdString(time);
+    if (!shortest)
+        return translated(
+            QCoreApplication::translate("GameSession", "Mosaic Rush daily %1: %2 moves, %3")
+                .arg(day)
+                .arg(moves)
+                .arg(clock));
+    return translated(QCoreApplication::translate(
+                          "GameSession", "Mosaic Rush daily %1: %2 moves (shortest %3), %4")
+                          .arg(day)
+                          .arg(moves)
+                          .arg(*shortest)
+                          .arg(clock));
+}
+
 }  // namespace mosaic::texts

@@ -7,6 +7,7 @@
 
 #include "engine/board.h"
 
+#include <optional>
 #include <string>
 
 namespace mosaic::texts {
@@ -35,5 +36,13 @@ std::string pieceAt(int label, Cell cell);       // "Piece 7, row 2, column 3"
 std::string piecePicked(int label);              // "Piece 7 picked"
 std::string autoPlayOn();                        // "Automatic player on"
 std::string autoPlayOff();                       // "Automatic player off"
+std::string replayOfGame(int moves);             // "Replay of your game: 48 moves"
+std::string shortestSolution(int moves);         // "Shortest solution: 44 moves"
+std::string bestSolutionFound(int moves);        // "Best solution found: 140 moves"
+std::string copyResult();                        // "Copy Result"
+// "Mosaic Rush daily 2026-12-07: 48 moves (shortest 44), 1:12"; without the
+// shortest where it is not known.
+std::string dailyResult(const std::string& date, int moves, std::optional<int> shortest,
+                        const std::string& time);
 
 }  // namespace mosaic::texts

@@ -117,6 +117,8 @@ MainWindowModel designWindowModel() {
     window.menus.rowsAscending.checked = true;
     window.menus.stepByStep.checked = true;
     window.menus.autoPlay.enabled = false;  // until a sliding game is dealt
+    window.menus.replayMyGame.enabled = false;
+    window.menus.watchShortest.enabled = false;
     return window;
 }
 

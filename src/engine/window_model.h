@@ -71,6 +71,7 @@ ControlPlaces controlPlaces(GridSize grid, int magnification);
 
 // The main window's outer size, menu bar included.
 Size mainWindowSize(GridSize grid, int magnification);
+constexpr int MaxMagnification = 4;
 // The client size before the first board, when the menu bar comes on top.
 Size designClientSize();
 
@@ -89,16 +90,17 @@ int slideSteps(int speedSetting, int magnification);
 // "Rows ascending" and its kin are checkable menu items; so are the speeds,
 // the magnifications and Empty Space. The other items are only enabled or not.
 struct MainMenus {
-    MenuItem loadGame, saveGame, about;
+    MenuItem loadGame, saveGame, about, dailyGame;
     MenuItem emptySpace, customSize;
     std::array<MenuItem, MaxGridSide - 2> sizes;  // 3 x 3 .. 10 x 10
     MenuItem viewImage;
-    MenuItem magnify1, magnify2;
+    MenuItem magnify1, magnify2, magnify3, magnify4;
     std::array<MenuItem, 4> speeds;  // X 0.5, X 1, X 2, X 4
     MenuItem rowsAscending, rowsDescending, columnsAscending, columnsDescending;
     MenuItem undo, redo, hint;
     MenuItem autoPlay;              // checked while the automatic player runs
     MenuItem stepByStep, shortest;  // how AUTO plays
+    MenuItem replayMyGame, watchShortest;  // once a game is completed
     MenuItem showNumbers;
 
     MenuItem& size(int side) { return sizes[static_cast<std::size_t>(side - 3)]; }
@@ -141,6 +143,10 @@ struct MainWindowModel {
 
     Timer splashTimer, autoPlayTimer, noticeTimer;
     Timer clockTimer;  // keeps the time shown up to date
+    Timer replayTimer;  // one move of a replay a tick
+    // Said after the program's name in the window's title: what a replay
+    // shows ("Shortest solution: 44 moves").
+    std::string titleNote;
     MainMenus menus;
 };
 

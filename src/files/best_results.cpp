@@ -25,7 +25,9 @@ namespace {
 // Every key has at most one line of some 40 bytes; a larger file is not ours.
 constexpr qint64 FileSizeLimit = 64 * 1024;
 // The file's first line, without its line end; the number is the version.
-const std::string Header = "mosaic-rush best results 1";
+const std::string Header = "mosaic-rush best results 2";
+const std::string HeaderVersion1 = "mosaic-rush best results 1";
+constexpr std::string_view DailyWord = "daily";
 constexpr std::string_view NoRecord = "-";
 constexpr std::string_view SlidingWord = "sliding";
 constexpr std::string_view SwapWord = "swap";
@@ -112,8 +114,26 @@ std::optional<BestResult> entryIn(std::string_view line) {
     return entry;
 }
 
+// "daily 9 2026-12-07 3": games completed, last day, days in a row.
+std::optional<DailyResults> dailyIn(std::string_view line) {
+    const std::vector<std::string_view> fields = split(line, ' ');
+    if (fields.size() != 4 || fields[0] != DailyWord)
+        return std::nullopt;
+    const auto completed = numberIn(fields[1], 1, INT_MAX);
+    const std::optional<CalendarDate> lastDay = calendarDateFromIso(fields[2]);
+    const auto daysInARow = numberIn(fields[3], 1, INT_MAX);
+    if (!completed || !lastDay || !daysInARow)
+        return std::nullopt;
+    return DailyResults{int(*completed), lastDay, int(*daysInARow)};
+}
+
+struct FileContents {
+    std::vector<BestResult> entries;
+    DailyResults daily;
+};
+
 // The entries of a file's text, sorted, or a fault.
-std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::string& fault) {
+std::optional<FileContents> entriesIn(std::string_view text, std::string& fault) {
     std::vector<std::string_view> lines = split(text, '\n');
     if (lines.back().empty())
         lines.pop_back();  // the line end of the last line
@@ -121,14 +141,20 @@ std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::str
     for (std::string_view& line : lines)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-    if (lines.empty() || lines.front() != Header) {
+    if (lines.empty() || (lines.front() != Header && lines.front() != HeaderVersion1)) {
         fault = said(QT_TRANSLATE_NOOP("BestResults", "The first line is not \"%1\"."),
                      QString::fromStdString(Header));
         return std::nullopt;
     }
     std::vector<BestResult> entries;
+    std::optional<DailyResults> daily;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const QString lineNumber = QString::number(i + 1);
+        if (lines[i].starts_with(DailyWord) && !daily) {
+            daily = dailyIn(lines[i]);
+            if (daily)
+                continue;
+        }
         const std::optional<BestResult> entry = entryIn(lines[i]);
         if (!entry) {
             fault =
@@ -145,7 +171,7 @@ std::optional<std::vector<BestResult>> entriesIn(std::string_view text, std::str
         }
         entries.insert(place, *entry);
     }
-    return entries;
+    return FileContents{std::move(entries), daily.value_or(DailyResults{})};
 }
 
 std::string lineOf(const BestResult& entry) {
@@ -177,7 +203,7 @@ std::optional<std::string> setAside(const std::string& path) {
 
 // The entries the file holds, or nullopt with a fault when it is missing
 // (empty fault), not a file, unreadable, too large or damaged.
-std::optional<std::vector<BestResult>> readEntries(const std::string& path, std::string& fault) {
+std::optional<FileContents> readEntries(const std::string& path, std::string& fault) {
     const QString filePath = QString::fromStdString(path);
     const QFileInfo info(filePath);
     if (!info.exists())
@@ -218,17 +244,19 @@ BestResultsLoad BestResults::load() {
     // What a game killed while saving left beside the file goes at start.
     removeLeftoverTemporaries(path_);
     std::string fault;
-    if (auto entries = readEntries(path_, fault))
-        entries_ = std::move(*entries);
+    if (auto contents = readEntries(path_, fault)) {
+        entries_ = std::move(contents->entries);
+        daily_ = contents->daily;
+    }
     if (fault.empty())
         return {};
     const std::optional<std::string> badPath = setAside(path_);
     return {true, badPath.has_value(), badPath.value_or(""), fault};
 }
 
-BestResults::SavedCompletion BestResults::recordCompletionInFile(const BestResultKey& key,
-                                                                 int moves, std::int64_t timeMs,
-                                                                 bool movesCount, bool timeCounts) {
+BestResults::SavedCompletion BestResults::recordCompletionInFile(
+    const BestResultKey& key, int moves, std::int64_t timeMs, bool movesCount, bool timeCounts,
+    std::optional<CalendarDate> daily) {
     SavedCompletion result;
     const QString folder = QFileInfo(QString::fromStdString(path_)).absolutePath();
     QDir().mkpath(folder);
@@ -239,13 +267,17 @@ BestResults::SavedCompletion BestResults::recordCompletionInFile(const BestResul
     // The file as the other windows left it; a file damaged since the start
     // leaves the results this window holds.
     std::string fault;
-    if (auto entries = readEntries(path_, fault))
-        entries_ = std::move(*entries);
-    else if (fault.empty())
-        entries_.clear();  // removed since: start afresh
-    else
+    if (auto contents = readEntries(path_, fault)) {
+        entries_ = std::move(contents->entries);
+        daily_ = contents->daily;
+    } else if (fault.empty()) {
+        reset();  // removed since: start afresh
+    } else {
         setAside(path_);  // damaged since: kept aside, not written over
+    }
     result.records = recordCompletion(key, moves, timeMs, movesCount, timeCounts);
+    if (daily)
+        recordDaily(*daily);
     if (!locked) {
         result.cause =
             said(QT_TRANSLATE_NOOP("BestResults", "Another game is writing the best results."));
@@ -281,6 +313,17 @@ NewRecords BestResults::recordCompletion(const BestResultKey& key, int moves, st
     return records;
 }
 
+void BestResults::recordDaily(const CalendarDate& day) {
+    if (daily_.completed < INT_MAX)
+        ++daily_.completed;
+    // A day's game completed again, or an older day's, leaves the run as it is.
+    const std::int64_t after = daily_.lastDay ? day.dayNumber() - daily_.lastDay->dayNumber() : 2;
+    if (after <= 0)
+        return;
+    daily_.daysInARow = after == 1 && daily_.daysInARow < INT_MAX ? daily_.daysInARow + 1 : 1;
+    daily_.lastDay = day;
+}
+
 bool BestResults::save(std::string* cause) const {
     const QString folder = QFileInfo(QString::fromStdString(path_)).absolutePath();
     if (!QDir().mkpath(folder)) {
@@ -291,6 +334,9 @@ bool BestResults::save(std::string* cause) const {
     std::string text = Header + '\n';
     for (const BestResult& entry : entries_)
         text += lineOf(entry);
+    if (daily_.lastDay)
+        text += std::string(DailyWord) + ' ' + std::to_string(daily_.completed) + ' ' +
+                daily_.lastDay->iso() + ' ' + std::to_string(daily_.daysInARow) + '\n';
     return writeFileAtomically(
         path_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, cause);
 }

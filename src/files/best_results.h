@@ -4,15 +4,19 @@
 //
 // They live in a small text file. The first line names the file and its
 // version; then each line holds one entry, its fields separated by one space:
-//   mosaic-rush best results 1
+//   mosaic-rush best results 2
 //   4 4 sliding 1 12 87 61234
 //   3 5 swap 3 2 - -
+//   daily 9 2026-12-07 3
 // that is columns, rows, "sliding" or "swap", the order digit of a saved game
 // ('1' to '4'), games completed, fewest moves and shortest time in
-// milliseconds, "-" for a record not yet set.
+// milliseconds, "-" for a record not yet set. The one "daily" line holds the
+// daily games completed, the last day completed and the days in a row up to
+// it. Version 1 files, which have no daily line, are read as well.
 #pragma once
 
 #include "engine/board.h"
+#include "engine/daily.h"
 #include "engine/goal.h"
 
 #include <cstdint>
@@ -41,6 +45,20 @@ struct BestResult {
     std::optional<std::int64_t> shortestTimeMs;
 
     bool operator==(const BestResult&) const = default;
+};
+
+// The daily games: how many were completed, and the run of days in a row,
+// each with a daily game completed, that ends on the last.
+struct DailyResults {
+    int completed = 0;
+    std::optional<CalendarDate> lastDay;
+    int daysInARow = 0;
+
+    // The run as it stands on `today`: none once a day has gone by without.
+    int daysInARowOn(const CalendarDate& today) const {
+        return lastDay && today.dayNumber() - lastDay->dayNumber() <= 1 ? daysInARow : 0;
+    }
+    bool operator==(const DailyResults&) const = default;
 };
 
 // The records a completed game set.
@@ -92,12 +110,17 @@ public:
         bool saved = false;
         std::string cause;
     };
-    SavedCompletion recordCompletionInFile(const BestResultKey& key, int moves,
-                                           std::int64_t timeMs, bool movesCount,
-                                           bool timeCounts);
+    SavedCompletion recordCompletionInFile(const BestResultKey& key, int moves, std::int64_t timeMs,
+                                           bool movesCount, bool timeCounts,
+                                           std::optional<CalendarDate> daily = std::nullopt);
+    // Counts the daily game of a day as completed.
+    void recordDaily(const CalendarDate& day);
 
     // Forgets every entry; save() then writes an empty file.
-    void reset() { entries_.clear(); }
+    void reset() {
+        entries_.clear();
+        daily_ = {};
+    }
 
     // Writes the file whole or not at all, creating its folder when needed.
     // On failure cause, when given, says why.
@@ -105,10 +128,12 @@ public:
 
     // Sorted by grid (columns, then rows), then kind of play, then order.
     const std::vector<BestResult>& entries() const { return entries_; }
+    const DailyResults& daily() const { return daily_; }
 
 private:
     std::string path_;
     std::vector<BestResult> entries_;
+    DailyResults daily_;
 };
 
 }  // namespace mosaic

@@ -3,8 +3,10 @@
 
 #include "files/best_results.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -56,6 +58,9 @@ BestResultsWindow::BestResultsWindow(BestResults& results, QWidget* parent)
     resultsTable_->setSelectionMode(QAbstractItemView::NoSelection);
     resultsTable_->setFocusPolicy(Qt::NoFocus);
 
+    dailyLine_ = new QLabel(this);
+    dailyLine_->setObjectName(QStringLiteral("dailyLine"));
+
     resetButton_ = new QPushButton(tr("Reset"), this);
     resetButton_->setObjectName(QStringLiteral("resetButton"));
     // Enter must never clear the results; it closes the window instead.
@@ -73,6 +78,7 @@ BestResultsWindow::BestResultsWindow(BestResults& results, QWidget* parent)
     buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(resultsTable_);
+    layout->addWidget(dailyLine_);
     layout->addLayout(buttons);
 
     fillTable();
@@ -103,7 +109,12 @@ void BestResultsWindow::fillTable() {
             Qt::AlignRight);
     }
     resultsTable_->resizeColumnsToContents();
-    resetButton_->setEnabled(!entries.empty());
+    const QDate today = QDate::currentDate();
+    const DailyResults& daily = results_.daily();
+    const int daysInARow = daily.daysInARowOn({today.year(), today.month(), today.day()});
+    dailyLine_->setText(
+        tr("Daily games: %1 completed, days in a row: %2").arg(daily.completed).arg(daysInARow));
+    resetButton_->setEnabled(!entries.empty() || daily.completed > 0);
 }
 
 void BestResultsWindow::onResetClicked() {

@@ -2,13 +2,14 @@
 #pragma once
 
 // The Best Results window: every grid, kind of play and order the player has
-// completed, with the fewest moves and the shortest time, and a Reset that
-// clears them all after asking.
+// completed, with the fewest moves and the shortest time, a line for the
+// daily games, and a Reset that clears them all after asking.
 
 #include <QDialog>
 
 #include <cstdint>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -35,6 +36,7 @@ private:
     BestResults& results_;
 
     QTableWidget* resultsTable_;
+    QLabel* dailyLine_;
     QPushButton* resetButton_;
     QPushButton* closeButton_;
 };

@@ -10,6 +10,8 @@
 #include "ui/picture_viewer.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QDate>
 #include <QEventLoop>
 #include <QPainter>
 #include <QPainterPath>
@@ -26,6 +28,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QScreen>
 #include <QThread>
 
 #include <chrono>
@@ -233,17 +236,26 @@ MainWindow::MainWindow(QWidget* parent)
             [this] { handle([this] { session_.noticeTick(); }); });
     connect(&clockTimer_, &QTimer::timeout, this,
             [this] { handle([this] { session_.clockTick(); }); });
+    connect(&replayTimer_, &QTimer::timeout, this,
+            [this] { handle([this] { session_.replayTick(); }); });
+    replayTimer_.setTimerType(Qt::PreciseTimer);
     autoPlayTimer_.setTimerType(Qt::PreciseTimer);
     monotonicClock_.start();
 
     splash_->setPixmap(QPixmap::fromImage(
         splashWithSubtitle(session_.splashPicture(), tr("picture sliding puzzle"))));
-    // Whether the pieces show their numbers is remembered between runs,
-    // where the settings file is one; the player is told once otherwise.
-    if (settingsFileUsable())
+    // Whether the pieces show their numbers, and the magnification, are
+    // remembered between runs, where the settings file is one; the player is
+    // told once otherwise. A magnification too large for this screen gives
+    // way at the first board.
+    updateScreenSpace();
+    if (settingsFileUsable()) {
         session_.setNumbersShown(
             gameSettings().value(QStringLiteral("board/showNumbers"), false).toBool());
-    else
+        session_.restoreMagnification(std::clamp(
+            gameSettings().value(QStringLiteral("board/magnification"), 1).toInt(), 1,
+            MaxMagnification));
+    } else {
         QTimer::singleShot(0, this, [this] {
             showMessage({.text = tr("The settings file is not a file: the game starts with its "
                                     "defaults and keeps no settings.")
@@ -252,6 +264,7 @@ MainWindow::MainWindow(QWidget* parent)
                          .title = tr("Settings").toStdString(),
                          .icon = MessageIcon::Exclamation});
         });
+    }
     setAcceptDrops(true);
     showSession();
 
@@ -405,8 +418,13 @@ QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& cap
                                const MenuItem* item, std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this,
-            [this, command = std::move(command)] { handle(command); });
+    // Any menu choice ends a replay first.
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+        handle([this, &command] {
+            session_.stopReplay();
+            command();
+        });
+    });
     if (item)
         modelActions_.emplace_back(action, item);
     return action;
@@ -425,6 +443,10 @@ void MainWindow::createMenus() {
               [this] { loadGame(session_); });
     addAction(file, "saveGameAction", tr("&Save Game"), &menus.saveGame,
               [this] { saveGame(session_); });
+    addAction(file, "dailyGameAction", tr("&Daily Game"), &menus.dailyGame, [this] {
+        const QDate today = QDate::currentDate();
+        session_.playDailyGame({today.year(), today.month(), today.day()});
+    });
     addAction(file, "importImageAction", tr("&Import Image"), nullptr,
               [this] { importImage(session_); });
     addAction(file, "bestResultsAction", tr("Best &Results"), nullptr,
@@ -448,16 +470,29 @@ void MainWindow::createMenus() {
 
     QAction* view = menuBar()->addAction(tr("&View Image"));
     view->setObjectName(QStringLiteral("viewImageAction"));
-    connect(view, &QAction::triggered, this, [this] { handle([this] { openViewer(); }); });
+    connect(view, &QAction::triggered, this, [this] {
+        handle([this] {
+            session_.stopReplay();
+            openViewer();
+        });
+    });
     modelActions_.emplace_back(view, &menus.viewImage);
 
     QMenu* magnify = named(menuBar()->addMenu(tr("&Magnify")), "magnifyMenu");
-    addAction(magnify, "magnify1Action", tr("X&1"), &menus.magnify1, [this] {
-        session_.chooseMagnification(1);
-    })->setCheckable(true);
-    addAction(magnify, "magnify2Action", tr("X&2"), &menus.magnify2, [this] {
-        session_.chooseMagnification(2);
-    })->setCheckable(true);
+    const std::pair<const char*, const MenuItem*> magnifications[] = {
+        {"magnify1Action", &menus.magnify1},
+        {"magnify2Action", &menus.magnify2},
+        {"magnify3Action", &menus.magnify3},
+        {"magnify4Action", &menus.magnify4}};
+    for (int m = 1; m <= MaxMagnification; ++m) {
+        const auto [name, item] = magnifications[m - 1];
+        addAction(magnify, name, tr("X&%1").arg(m), item, [this, m] {
+            session_.chooseMagnification(m);
+            // Remembered as Show Numbers is.
+            if (settingsFileUsable())
+                gameSettings().setValue(QStringLiteral("board/magnification"), m);
+        })->setCheckable(true);
+    }
     magnify->addSeparator();
     addAction(magnify, "showNumbersAction", tr("Show &Numbers"), &menus.showNumbers, [this] {
         const bool shown = !session_.window().numbersShown;
@@ -521,6 +556,11 @@ void MainWindow::createMenus() {
         addAction(move, name, caption, item, [this, method = method] {
             session_.chooseAutoPlayMethod(method);
         })->setCheckable(true);
+    move->addSeparator();
+    addAction(move, "replayMyGameAction", tr("Replay &My Game"), &menus.replayMyGame,
+              [this] { session_.replayMyGame(); });
+    addAction(move, "watchShortestAction", tr("&Watch Shortest Solution"), &menus.watchShortest,
+              [this] { session_.watchShortestSolution(); });
 }
 
 void MainWindow::showControl(QWidget* widget, const Control& control) {
@@ -543,7 +583,18 @@ void MainWindow::showCaptioned(Widget* widget, const Control& control) {
     fitFont(widget, text);
 }
 
+void MainWindow::updateScreenSpace() {
+    // The screen's room for windows, less the frame the window manager puts
+    // round this one.
+    if (QScreen* shown = screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize room = shown->availableGeometry().size() - frame;
+        session_.setScreenSpace({room.width(), room.height()});
+    }
+}
+
 void MainWindow::showSession() {
+    updateScreenSpace();
     const MainWindowModel& model = session_.window();
     QSize size;
     if (model.windowSize) {
@@ -589,6 +640,13 @@ void MainWindow::showSession() {
     showTimer(autoPlayTimer_, model.autoPlayTimer);
     showTimer(noticeTimer_, model.noticeTimer);
     showTimer(clockTimer_, model.clockTimer);
+    showTimer(replayTimer_, model.replayTimer);
+    const QString title = model.titleNote.empty()
+                              ? ApplicationName
+                              : ApplicationName + QStringLiteral(" \u2013 ") +
+                                    QString::fromStdString(model.titleNote);
+    if (windowTitle() != title)
+        setWindowTitle(title);
 
     // Pieces are cut at the screen's own pixels.
     session_.setDevicePixelRatio(devicePixelRatioF());
@@ -644,8 +702,15 @@ MessageAnswer MainWindow::showMessage(const Message& message) {
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
     }
+    QPushButton* action = message.actionButton.empty()
+                              ? nullptr
+                              : box.addButton(QString::fromStdString(message.actionButton),
+                                              QMessageBox::ActionRole);
     const int answer = box.exec();
+    if (action && box.clickedButton() == action)
+        return MessageAnswer::Action;
     if (answer == QMessageBox::Yes)
         return MessageAnswer::Yes;
     if (answer == QMessageBox::No)
@@ -709,7 +774,7 @@ void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& 
 std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
     const BestResults::SavedCompletion completion = bestResults_.recordCompletionInFile(
         {game.grid, game.play, game.order}, game.moves, game.timeMs, game.setsMovesRecord(),
-        game.setsTimeRecord());
+        game.setsTimeRecord(), game.daily);
     std::vector<std::string> lines;
     if (completion.records.newBest())
         lines.push_back(tr("New best!").toStdString());
@@ -723,6 +788,10 @@ std::vector<std::string> MainWindow::gameCompleted(const CompletedGame& game) {
 void MainWindow::openBestResults() {
     BestResultsWindow window(bestResults_, this);
     window.exec();
+}
+
+void MainWindow::copyText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 std::int64_t MainWindow::monotonicMs() {
@@ -813,6 +882,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     autoPlayTimer_.stop();
     noticeTimer_.stop();
     clockTimer_.stop();
+    replayTimer_.stop();
     event->accept();
 }
 
@@ -857,7 +927,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Space or Enter on the board picks or swaps the piece under the swap
-    // play cursor.
+    // play cursor; Escape ends a replay.
     if (playArrowKey(event)) {
         event->accept();
         return;
@@ -867,6 +937,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         handle([this] { session_.pressCursor(); });
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        handle([this] { session_.stopReplay(); });
         event->accept();
         return;
     default: QMainWindow::keyPressEvent(event); return;

@@ -61,6 +61,7 @@ public:
     void solveInBackground(const SolverBoard& board, const SolverBoard& goal, int ticket,
                            SolveChannel channel) override;
     std::vector<std::string> gameCompleted(const CompletedGame& game) override;
+    void copyText(const std::string& text) override;
     std::int64_t monotonicMs() override;
     std::uint32_t clockSeed() override;
     std::optional<std::string> chooseFile(FileDialogKind kind, const std::string& filter) override;
@@ -88,6 +89,7 @@ private:
     template <typename Widget>
     void showCaptioned(Widget* widget, const Control& control);
 
+    void updateScreenSpace();
     void showOwnWindow(QWidget* window);
     void waitUntilExposed();
     // The bytes that name a file on disk, or nullopt (and the player told)
@@ -117,7 +119,7 @@ private:
     QPushButton* upButton_ = nullptr;
     QPushButton* downButton_ = nullptr;
     QPushButton* autoButton_ = nullptr;
-    QTimer splashTimer_, autoPlayTimer_, noticeTimer_, clockTimer_;
+    QTimer splashTimer_, autoPlayTimer_, noticeTimer_, clockTimer_, replayTimer_;
     QElapsedTimer monotonicClock_;
     // Each action that the model enables or checks, with its model item.
     std::vector<std::pair<QAction*, const MenuItem*>> modelActions_;

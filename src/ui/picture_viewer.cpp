@@ -42,7 +42,7 @@ PictureViewer::PictureViewer(const GameSession& session, QWidget* parent)
 }
 
 void PictureViewer::fillPicture() {
-    const QImage& picture = session_.sourcePicture();
+    const QImage& picture = session_.boardPicture();
     const QSize inner = pictureBox_->contentsRect().size();
     pictureBox_->setPixmap(
         QPixmap::fromImage(picture.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));

@@ -20,7 +20,7 @@ namespace {
 
 using testing::TestSession;
 
-// Every control's place for four grids and magnifications, from
+// Every control's place for six grids and magnifications, from
 // data/control_places.txt.
 TEST(Session, PlacesEveryControlForGridAndMagnification) {
     std::ifstream file(MOSAIC_CONTROL_PLACES);
@@ -57,7 +57,7 @@ TEST(Session, PlacesEveryControlForGridAndMagnification) {
         EXPECT_EQ(places.at(name), expected) << line;
         ++checked;
     }
-    EXPECT_EQ(checked, 52);
+    EXPECT_EQ(checked, 78);
 }
 
 TEST(Session, StartsWithTheSplashAndNoBoard) {

@@ -53,6 +53,7 @@ public:
         return newBest ? std::vector<std::string>{"New best!"} : std::vector<std::string>{};
     }
     std::int64_t monotonicMs() override { return nowMs; }
+    void copyText(const std::string& text) override { copied.push_back(text); }
 
     std::optional<std::string> chooseFile(FileDialogKind, const std::string&) override {
         if (paths.empty())
@@ -67,6 +68,7 @@ public:
     std::deque<std::optional<std::string>> paths;  // nullopt entries answer Cancel
     std::deque<std::tuple<SolverBoard, SolverBoard, int, SolveChannel>> solves;
     std::vector<CompletedGame> completed;
+    std::vector<std::string> copied;  // to the clipboard
     bool newBest = false;
     std::int64_t nowMs = 0;
     std::uint32_t seed = 12345;

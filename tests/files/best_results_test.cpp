@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const BestResultKey Sliding4x4{{4, 4}, PlayKind::Sliding, GoalOrder::RowsAscending};
-const std::string Header = "mosaic-rush best results 1\n";
+const std::string Header = "mosaic-rush best results 2\n";
 
 std::string read(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
@@ -41,13 +41,16 @@ TEST_F(BestResultsFile, ADamagedFileIsSetAsideAndPlayStartsAfresh) {
     const std::string good = "4 4 sliding 1 12 87 61234\n";
     const std::pair<std::string, std::string> cases[] = {
         {"other header", "mosaic-rush high scores 1\n" + good},
-        {"unknown version", "mosaic-rush best results 2\n" + good},
+        {"unknown version", "mosaic-rush best results 3\n" + good},
         {"field missing", Header + "4 4 sliding 1 12 87\n"},
         {"unknown play", Header + "4 4 slide 1 12 87 61234\n"},
         {"unknown order", Header + "4 4 sliding 5 12 87 61234\n"},
         {"grid too large", Header + "11 4 sliding 1 12 87 61234\n"},
         {"moves over the counter", Header + "4 4 sliding 1 12 32768 61234\n"},
         {"same key twice", Header + good + "3 3 swap 2 1 - -\n" + good},
+        {"no daily game counted", Header + "daily 0 2026-12-07 1\n"},
+        {"no such day", Header + "daily 1 2026-02-29 1\n"},
+        {"two daily lines", Header + "daily 1 2026-12-07 1\ndaily 1 2026-12-07 1\n"},
         {"a folder", ""},
         {"unreadable", Header + good},
     };
@@ -119,6 +122,27 @@ TEST_F(BestResultsFile, OnlyGamesPlayedAloneSetRecordsAndTheRecordsAreKept) {
     BestResults reread(path);
     EXPECT_FALSE(reread.load().damaged);
     EXPECT_EQ(reread.entries(), results.entries());
+}
+
+// Each completion reads the file again and writes it: a file of version 1,
+// before daily games, is read and written as version 2.
+TEST_F(BestResultsFile, DailyGamesCountTheDaysInARow) {
+    // The day completed, then the daily games completed, last day and run.
+    const std::tuple<const char*, int, const char*, int> steps[] = {
+        {"2026-12-07", 1, "2026-12-07", 1}, {"2026-12-07", 2, "2026-12-07", 1},
+        {"2026-12-08", 3, "2026-12-08", 2}, {"2026-12-06", 4, "2026-12-08", 2},
+        {"2026-12-10", 5, "2026-12-10", 1}, {"2026-12-11", 6, "2026-12-11", 2}};
+    std::ofstream(path) << "mosaic-rush best results 1\n3 3 swap 2 1 - -\n";
+    BestResults results(path);
+    for (const auto& [day, completed, lastDay, run] : steps) {
+        const std::optional<CalendarDate> date = calendarDateFromIso(day);
+        EXPECT_TRUE(results.recordCompletionInFile(Sliding4x4, 40, 1000, true, true, date).saved);
+        EXPECT_EQ(results.daily(), (DailyResults{completed, calendarDateFromIso(lastDay), run}));
+    }
+    EXPECT_EQ(read(path),
+              Header + "3 3 swap 2 1 - -\n4 4 sliding 1 6 40 1000\ndaily 6 2026-12-11 2\n");
+    EXPECT_EQ(results.daily().daysInARowOn({2026, 12, 12}), 2);
+    EXPECT_EQ(results.daily().daysInARowOn({2026, 12, 13}), 0);
 }
 
 TEST_F(BestResultsFile, AFolderThatCannotBeWrittenFailsTheSaveWithACause) {

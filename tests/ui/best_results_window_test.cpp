@@ -6,6 +6,8 @@
 #include "files/best_results.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -40,7 +42,11 @@ private slots:
         const QByteArray header = "mosaic-rush best results 1\n";
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(header + "4 4 sliding 1 12 87 61234\n10 3 swap 4 2 - 3723000\n");
+        // A run of daily games that ended yesterday still stands today.
+        const QByteArray yesterday =
+            QDate::currentDate().addDays(-1).toString(Qt::ISODate).toLatin1();
+        file.write(header + "4 4 sliding 1 12 87 61234\n10 3 swap 4 2 - 3723000\n" + "daily 3 " +
+                   yesterday + " 2\n");
         file.close();
         BestResults results(path.toStdString());
         QVERIFY(!results.load().damaged);
@@ -52,6 +58,8 @@ private slots:
         const QStringList rows[] = {
             {"4 X 4", "Sliding", "Rows ascending", "12", "87", "1:01"},
             {"10 X 3", "Swap", "Columns descending", "2", "\u2014", "1:02:03"}};
+        auto* daily = window.findChild<QLabel*>(QStringLiteral("dailyLine"));
+        QCOMPARE(daily->text(), QStringLiteral("Daily games: 3 completed, days in a row: 2"));
         QCOMPARE(table->rowCount(), 2);
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 6; ++column)
@@ -63,7 +71,8 @@ private slots:
         QCOMPARE(contents(), before);
         reset(window, QMessageBox::Yes);
         QCOMPARE(table->rowCount(), 0);
-        QCOMPARE(contents(), header);
+        QCOMPARE(daily->text(), QStringLiteral("Daily games: 0 completed, days in a row: 0"));
+        QCOMPARE(contents(), QByteArray("mosaic-rush best results 2\n"));
     }
 };
 

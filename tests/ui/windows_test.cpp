@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -917,6 +918,26 @@ private slots:
         window = std::make_unique<MainWindow>();
         QVERIFY(window->findChild<QAction*>("showNumbersAction")->isChecked());
         trigger("showNumbersAction");
+    }
+
+    // On an 800 x 480 screen a 3 x 3 window just fits at X3, not at X4, and a
+    // 10 x 10 only at X2. X3 is remembered; a remembered X4 gives way to it.
+    void largeMagnificationsFitTheScreenAndAreRemembered() {
+        if (window->screen()->availableGeometry().size() != QSize(800, 480))
+            QSKIP("run on the small screen of small-screen.json");
+        const auto action = [this](const char* name) { return window->findChild<QAction*>(name); };
+        trigger("size3Action");
+        QVERIFY(action("magnify3Action")->isEnabled() && !action("magnify4Action")->isEnabled());
+        trigger("magnify3Action");
+        QCOMPARE(window->size(), QSize(408, 480));
+        QCOMPARE(session().piecePicture(1).size(), QSize(73, 73) * window->devicePixelRatioF());
+        trigger("size10Action");
+        QVERIFY(action("magnify2Action")->isChecked() && !action("magnify3Action")->isEnabled());
+        gameSettings().setValue(QStringLiteral("board/magnification"), 4);
+        window = std::make_unique<MainWindow>();
+        trigger("size3Action");
+        QVERIFY(action("magnify3Action")->isChecked() && session().magnification() == 3);
+        trigger("magnify1Action");
     }
 
     void theDesktopEntryNamesTheWindowAndOpensSavedGames() {
