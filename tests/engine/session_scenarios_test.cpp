@@ -81,7 +81,8 @@ const MenuItem* menuItem(const MainMenus& m, const std::string& name) {
         {"columnsDescending", &m.columnsDescending}, {"undo", &m.undo},
         {"redo", &m.redo},               {"hint", &m.hint},
         {"autoPlay", &m.autoPlay},       {"stepByStep", &m.stepByStep},
-        {"shortest", &m.shortest},       {"viewImage", &m.viewImage}};
+        {"shortest", &m.shortest},       {"viewImage", &m.viewImage},
+        {"replayMyGame", &m.replayMyGame}, {"watchShortest", &m.watchShortest}};
     const auto found = items.find(name);
     return found == items.end() ? nullptr : found->second;
 }
@@ -195,6 +196,12 @@ void act(TestSession& t, const std::vector<std::string>& words) {
     } else if (name == "method") {
         s.chooseAutoPlayMethod(words.at(1) == "shortest" ? AutoPlayMethod::Shortest
                                                           : AutoPlayMethod::StepByStep);
+    } else if (name == "replay" || name == "watch") {
+        name == "replay" ? s.replayMyGame() : s.watchShortestSolution();
+    } else if (name == "replaytick") {
+        times([&] { s.replayTick(); });
+    } else if (name == "stopreplay") {  // Escape, or a menu choice
+        s.stopReplay();
     } else if (name == "newbest") {
         p.newBest = true;
     } else if (name == "finish") {
@@ -269,6 +276,10 @@ std::string stateOf(const TestSession& t, const std::string& key) {
         return std::to_string(s.magnification());
     if (key == "caption")
         return w.sizeCaption.caption;
+    if (key == "title")  // the note after the window's name
+        return w.titleNote.empty() ? "none" : w.titleNote;
+    if (key == "replaying")
+        return s.replaying() ? "yes" : "no";
     if (key == "interval")  // of the auto-play timer, while it runs
         return w.autoPlayTimer.running ? std::to_string(w.autoPlayTimer.intervalMs) : "none";
     if (const MenuItem* item = menuItem(w.menus, key))

@@ -328,6 +328,18 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::Warning);
         QVERIFY(!button("leftButton")->isEnabled());
         QVERIFY(!window->findChild<QAction*>("saveGameAction")->isEnabled());
+        // A replay ends at Escape, or at any menu choice, on the completed board.
+        trigger("speedHalfAction");
+        for (const char* stop : {"Escape", "speed1Action"}) {
+            trigger("replayMyGameAction");
+            QVERIFY(session().replaying());
+            if (stop == QStringLiteral("Escape"))
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            else
+                trigger(stop);
+            QVERIFY2(!session().replaying(), stop);
+            QCOMPARE(session().board(), session().goal());
+        }
     }
 
     void autoPlaySolvesInTheWindow_data() {
