@@ -13,12 +13,13 @@ namespace {
 constexpr int kMaxCells = PatternDatabases::kMaxCells;
 constexpr int kMaxGroups = kMaxCells;
 constexpr std::uint64_t kStopCheckInterval = 4096;
+constexpr std::uint64_t kClockCheckInterval = 4 * kStopCheckInterval;  // about every millisecond
 
 class IdaStar {
 public:
     IdaStar(const PatternDatabases& databases, const std::vector<int>& board, std::stop_token stop,
-            std::uint64_t nodeBudget)
-        : db_(databases), stop_(std::move(stop)), nodeBudget_(nodeBudget) {
+            std::uint64_t nodeBudget, std::chrono::steady_clock::time_point deadline)
+        : db_(databases), stop_(std::move(stop)), nodeBudget_(nodeBudget), deadline_(deadline) {
         const int columns = db_.columns();
         cells_ = columns * db_.rows();
         emptyPiece_ = db_.emptyGoalCell();
@@ -124,7 +125,8 @@ private:
                 outcome_ = ExactSearchOutcome::Stopped;
                 return false;
             }
-            if (nodes_ > nodeBudget_) {
+            if (nodes_ > nodeBudget_ || (nodes_ % kClockCheckInterval == 0 &&
+                                         std::chrono::steady_clock::now() >= deadline_)) {
                 outcome_ = ExactSearchOutcome::OverBudget;
                 return false;
             }
@@ -156,6 +158,7 @@ private:
     const PatternDatabases& db_;
     std::stop_token stop_;
     std::uint64_t nodeBudget_;
+    std::chrono::steady_clock::time_point deadline_;
     std::uint64_t nodes_ = 0;
     ExactSearchOutcome outcome_ = ExactSearchOutcome::Solved;
     int cells_ = 0;
@@ -175,13 +178,14 @@ private:
 
 ExactSearchOutcome searchShortest(const PatternDatabases& databases, const std::vector<int>& board,
                                   std::stop_token stop, std::uint64_t nodeBudget,
-                                  std::vector<int>& emptyCellPath) {
-    IdaStar search(databases, board, std::move(stop), nodeBudget);
+                                  std::vector<int>& emptyCellPath,
+                                  std::chrono::steady_clock::time_point deadline) {
+    IdaStar search(databases, board, std::move(stop), nodeBudget, deadline);
     return search.run(emptyCellPath);
 }
 
 int lowerBound(const PatternDatabases& databases, const std::vector<int>& board) {
-    return IdaStar(databases, board, {}, 0).estimate();
+    return IdaStar(databases, board, {}, 0, {}).estimate();
 }
 
 }  // namespace mosaic
