@@ -13,6 +13,7 @@ namespace {
 constexpr int kMaxCells = PatternDatabases::kMaxCells;
 constexpr int kMaxGroups = kMaxCells;
 constexpr std::uint64_t kStopCheckInterval = 4096;
+thread_local std::uint64_t threadNodes = 0;
 constexpr std::uint64_t kClockCheckInterval = 4 * kStopCheckInterval;  // about every millisecond
 
 class IdaStar {
@@ -53,9 +54,31 @@ public:
                 refreshMirrored(group);
             }
         }
+        // With tables indexed by 4 bits a cell, a move changes one digit of two indices: the
+        // search keeps the indices and the sums rather than recounting them at every position.
+        incremental_ = db_.plainTables();
+        if (incremental_) {
+            for (int group = 0; group < db_.groupCount(); ++group) {
+                tables_[group] = db_.table(group);
+                for (int piece : db_.piecesOf(group)) {
+                    const auto shift = static_cast<unsigned>(db_.shiftOf(piece));
+                    indices_[group] += std::uint32_t(cellOf_[piece]) << shift;
+                    mirroredIndices_[group] += std::uint32_t(mirror_[cellOf_[mirror_[piece]]])
+                                               << shift;
+                }
+                sum_ += bounds_[group];
+                mirroredSum_ += mirroredBounds_[group];
+            }
+            for (int piece = 0; piece < cells_; ++piece) {
+                shifts_[piece] = piece == emptyPiece_ ? 0 : db_.shiftOf(piece);
+            }
+        }
     }
 
     int estimate() const {
+        if (incremental_) {
+            return std::max(sum_, mirroredSum_);
+        }
         int sum = 0;
         int mirroredSum = 0;
         for (int group = 0; group < db_.groupCount(); ++group) {
@@ -64,6 +87,8 @@ public:
         }
         return std::max(sum, mirroredSum);
     }
+
+    std::uint64_t nodes() const { return nodes_; }
 
     ExactSearchOutcome run(std::vector<int>& path) {
         path_.clear();
@@ -103,8 +128,28 @@ private:
     }
 
     void slide(int piece, int to) {
+        const int from = cellOf_[piece];
         cellOf_[piece] = to;
         board_[to] = piece;
+        if (incremental_) {
+            const int group = db_.groupOf(piece);
+            const auto shift = static_cast<unsigned>(shifts_[piece]);
+            indices_[group] += (std::uint32_t(to) << shift) - (std::uint32_t(from) << shift);
+            const int bound = tables_[group][indices_[group]];
+            sum_ += bound - bounds_[group];
+            bounds_[group] = bound;
+            if (useMirror_) {
+                const int image = mirror_[piece];
+                const int imageGroup = db_.groupOf(image);
+                const auto imageShift = static_cast<unsigned>(shifts_[image]);
+                mirroredIndices_[imageGroup] += (std::uint32_t(mirror_[to]) << imageShift) -
+                                                (std::uint32_t(mirror_[from]) << imageShift);
+                const int mirrored = tables_[imageGroup][mirroredIndices_[imageGroup]];
+                mirroredSum_ += mirrored - mirroredBounds_[imageGroup];
+                mirroredBounds_[imageGroup] = mirrored;
+            }
+            return;
+        }
         refresh(db_.groupOf(piece));
         if (useMirror_) {
             refreshMirrored(db_.groupOf(mirror_[piece]));
@@ -171,6 +216,13 @@ private:
     std::array<int, kMaxCells> neighbourCount_{};
     std::array<int, kMaxGroups> bounds_{};
     std::array<int, kMaxGroups> mirroredBounds_{};
+    bool incremental_ = false;
+    int sum_ = 0;
+    int mirroredSum_ = 0;
+    std::array<std::uint32_t, kMaxGroups> indices_{};
+    std::array<std::uint32_t, kMaxGroups> mirroredIndices_{};
+    std::array<const std::uint8_t*, kMaxGroups> tables_{};
+    std::array<int, kMaxCells> shifts_{};
     std::vector<int> path_;
 };
 
@@ -181,7 +233,13 @@ ExactSearchOutcome searchShortest(const PatternDatabases& databases, const std::
                                   std::vector<int>& emptyCellPath,
                                   std::chrono::steady_clock::time_point deadline) {
     IdaStar search(databases, board, std::move(stop), nodeBudget, deadline);
-    return search.run(emptyCellPath);
+    const ExactSearchOutcome outcome = search.run(emptyCellPath);
+    threadNodes += search.nodes();
+    return outcome;
+}
+
+std::uint64_t exactSearchNodes() {
+    return threadNodes;
 }
 
 int lowerBound(const PatternDatabases& databases, const std::vector<int>& board) {

@@ -22,6 +22,9 @@ ExactSearchOutcome searchShortest(
     std::uint64_t nodeBudget, std::vector<int>& emptyCellPath,
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max());
 
+// Positions expanded by the searches of the calling thread so far, for benchmarks.
+std::uint64_t exactSearchNodes();
+
 // The larger of the tables' estimates for `board` and for its mirror image, where that applies;
 // never more than the shortest solution's length.
 int lowerBound(const PatternDatabases& databases, const std::vector<int>& board);

@@ -136,6 +136,15 @@ PatternDatabases::PatternDatabases(int columns, int rows, int emptyGoalCell, Lay
     layOut();
 }
 
+bool PatternDatabases::plainTables() const {
+    for (int group = 0; group < groupCount(); ++group) {
+        if (mirrors_[group].table != group) {
+            return false;
+        }
+    }
+    return plain_;
+}
+
 std::size_t PatternDatabases::tableSize(int count) const {
     std::size_t size = 1;
     for (int i = 0; i < count; ++i) {

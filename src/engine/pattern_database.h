@@ -11,6 +11,7 @@
 // a header (format, grid, split), the tables, and a checksum of all that comes before it. A file
 // that is damaged or made for another grid, split or format is refused whole.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -66,6 +67,17 @@ public:
             mirrored[mirror.slot[i]] = mirror.cell[cells[i]];
         }
         return tables_[mirror.table][index(mirrored, count)];
+    }
+
+    // For searches that keep each group's index and change it as pieces move: whether every
+    // group has a table of its own indexed by 4 bits a cell, the table, and where a piece's cell
+    // sits in its group's index.
+    bool plainTables() const;
+    const std::uint8_t* table(int group) const { return tables_[group]; }
+    int shiftOf(int piece) const {
+        const auto& pieces = groups_[groupOfPiece_[piece]];
+        const auto slot = std::find(pieces.begin(), pieces.end(), piece) - pieces.begin();
+        return 4 * static_cast<int>(std::ssize(pieces) - 1 - slot);
     }
 
     std::size_t bytes() const { return storage_.size(); }
