@@ -71,7 +71,7 @@ void BM_Korf100(benchmark::State& state) {
         }
         instances.push_back(instance);
     }
-    const mosaic::Solver solver(nullptr, {.legacyTables = old});
+    const mosaic::Solver solver(nullptr, {.legacy = old});
     for (auto _ : state) {
         auto started = std::chrono::steady_clock::now();
         solver.solve(goal, goal);  // builds the tables

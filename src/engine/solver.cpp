@@ -237,7 +237,7 @@ std::shared_ptr<Solver::TableSlot> Solver::slot(int columns, int rows, int empty
 
 void Solver::fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,
                   const std::stop_token& stop, bool build) const {
-    const auto layout = options_.legacyTables ? PatternDatabases::Layout::Legacy
+    const auto layout = options_.legacy ? PatternDatabases::Layout::Legacy
                                               : PatternDatabases::Layout::Current;
     const std::string name = tableName(columns, rows, emptyGoalCell);
     if (store_) {
@@ -302,7 +302,7 @@ std::optional<ExactSearchOutcome> Solver::searchExact(int columns, int rows,
                                                      std::uint64_t nodeBudget,
                                                      std::vector<int>& path,
                                                      std::chrono::steady_clock::time_point deadline) const {
-    const CornerFlip flip = cornerFlip(columns, rows, emptyGoal, !options_.legacyTables);
+    const CornerFlip flip = cornerFlip(columns, rows, emptyGoal, !options_.legacy);
     const auto tables = databases(columns, rows, flip(emptyGoal), limits.stop, !limits.budgeted());
     if (!tables)
         return limits.stop.stop_requested() ? std::optional(ExactSearchOutcome::Stopped)
@@ -518,7 +518,7 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
     const auto beamStart = [&](const std::vector<int>& weight, int width, int movesPerDistance) {
         EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
         for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, width,
-                                       movesPerDistance, stop)) {
+                                       movesPerDistance, stop, options_.legacy)) {
             start.slide(cell);
         }
         return start;
@@ -558,14 +558,14 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
                 top = std::min(top, cell / columns);
             }
         const int cornerGoal = (emptyGoal / columns - top) * 4 + emptyGoal % columns - left;
-        const CornerFlip flip = cornerFlip(4, 4, cornerGoal, !options_.legacyTables);
+        const CornerFlip flip = cornerFlip(4, 4, cornerGoal, !options_.legacy);
         cornerTables = databases(4, 4, flip(cornerGoal), stop, !limits.budgeted());
     }
     const bool largeFinish = cornerTables != nullptr;
     const auto estimate = [&](const EdgeReduction& reduction) {
         if (largeFinish && reduction.region().cells() == kLargeFinishCells) {
             std::vector<int> boardCells;
-            const CornerFlip flip = cornerFlip(4, 4, reduction.toCorner(emptyGoal), !options_.legacyTables);
+            const CornerFlip flip = cornerFlip(4, 4, reduction.toCorner(emptyGoal), !options_.legacy);
             return lowerBound(*cornerTables, flip.board(reduction.corner(boardCells)));
         }
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;

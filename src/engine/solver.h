@@ -71,9 +71,10 @@ public:
 };
 
 struct SolverOptions {
-    // The tables this solver had first (4 x 4 split into 2 x 3 blocks, densely indexed, one set
-    // per corner), for benchmarks that set the old and the new side by side.
-    bool legacyTables = false;
+    // The tables and beam selection this solver had first (4 x 4 split into 2 x 3 blocks,
+    // densely indexed, one set per corner; beams kept by comparisons), for benchmarks that set
+    // the old and the new side by side.
+    bool legacy = false;
 };
 
 // Safe to use from several threads at once. Its tables are built on first need (or read from
