@@ -62,6 +62,8 @@ constexpr int kMinCellsForSlowTables = 15;
 // A budgeted exact search leaves this share of the budget, in tenths, to the near-shortest
 // solution it falls back on.
 constexpr int kFallbackTenths = 2;
+// A budget this long waits for tables to be read or built rather than do without.
+constexpr auto kTimeToWaitForTables = std::chrono::seconds(10);
 // Ways of fixing the edges tried when a grid of up to 16 cells falls back on a 12-cell corner.
 constexpr int kFallbackCandidates = 8;
 // Solutions kept for boards solved again (the deal's analysis, then a hint).
@@ -303,7 +305,11 @@ std::optional<ExactSearchOutcome> Solver::searchExact(int columns, int rows,
                                                      std::vector<int>& path,
                                                      std::chrono::steady_clock::time_point deadline) const {
     const CornerFlip flip = cornerFlip(columns, rows, emptyGoal, !options_.legacy);
-    const auto tables = databases(columns, rows, flip(emptyGoal), limits.stop, !limits.budgeted());
+    // A solve with a budget waits for tables that are not ready only if the budget leaves
+    // ample time for a build (the deal's analysis); a hint falls back on a 12-cell corner.
+    const bool wait = !limits.budgeted() ||
+                      limits.deadline - std::chrono::steady_clock::now() > kTimeToWaitForTables;
+    const auto tables = databases(columns, rows, flip(emptyGoal), limits.stop, wait);
     if (!tables)
         return limits.stop.stop_requested() ? std::optional(ExactSearchOutcome::Stopped)
                                             : std::nullopt;
@@ -377,12 +383,17 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal, std::s
     if (budget)
         limits.deadline = std::chrono::steady_clock::now() + *budget;
     const std::vector<int> key = boardKey(board, goal);
+    // Another solve's solution serves this one if it is certain, or if this one has a budget
+    // too (it would find no better).
+    const auto serves = [&](const Solution& theirs) {
+        return !theirs.stopped && (!theirs.solvable || theirs.shortest || limits.budgeted());
+    };
     std::shared_ptr<Pending> theirs;
     std::shared_ptr<Pending> mine;
     {
         std::lock_guard lock(mutex_);
         for (const auto& [solved, solution] : finished_)
-            if (solved == key)
+            if (solved == key && serves(solution))
                 return solution;
         theirs = pending_[key].lock();
         if (!theirs) {
@@ -399,7 +410,7 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal, std::s
                 ? limits.deadline - *budget * kFallbackTenths / 10
                 : std::chrono::steady_clock::time_point::max();
         theirs->done.wait_until(lock, limits.stop, waitUntil, [&] { return theirs->solution.has_value(); });
-        if (theirs->solution && !theirs->solution->stopped)
+        if (theirs->solution && serves(*theirs->solution))
             return *theirs->solution;
         if (limits.stop.stop_requested()) {
             Solution stopped;

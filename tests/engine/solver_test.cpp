@@ -5,6 +5,7 @@
 // solutions within the length the game allows. Solvers share one table cache in the build folder,
 // so that each test process reads the tables rather than builds them.
 
+#include "engine/exact_search.h"
 #include "engine/solver.h"
 #include "engine/solver_boards.h"
 #include "files/table_store.h"
@@ -233,6 +234,30 @@ TEST(SearchSolver, SolvesKorfsInstancesInTheirPublishedLengths) {
     }
 }
 
+TEST(SearchSolver, TwoSolvesOfOneBoardAtOnceSearchOnce) {
+    // The deal's analysis and a hint on the same board: whichever comes second takes the
+    // other's solution. Korf's instance 1, 57 moves.
+    const SolverBoard goal = KorfGoal();
+    const SolverBoard board{4, 4, {14, 13, 15, 7, 11, 12, 9, 5, 6, 0, 2, 1, 4, 8, 10, 3}};
+    mosaic::Solution solutions[2];
+    std::uint64_t searched[2] = {};
+    {
+        std::jthread analysis([&] {
+            const std::uint64_t before = mosaic::exactSearchNodes();
+            solutions[0] = CachedSolver().solve(board, goal);
+            searched[0] = mosaic::exactSearchNodes() - before;
+        });
+        std::jthread hint([&] {
+            const std::uint64_t before = mosaic::exactSearchNodes();
+            solutions[1] = CachedSolver().solve(board, goal, {}, std::chrono::seconds(20));
+            searched[1] = mosaic::exactSearchNodes() - before;
+        });
+    }
+    EXPECT_TRUE((searched[0] == 0) != (searched[1] == 0)) << searched[0] << " " << searched[1];
+    EXPECT_EQ(solutions[0].emptyCellPath, solutions[1].emptyCellPath);
+    EXPECT_EQ(CheckedLength(board, solutions[1], goal), 57);
+}
+
 TEST(SearchSolver, AHintOnABoardEightyMovesFromTheGoalComesWithinItsBudget) {
     // One of the 4 x 4 boards farthest from the goal (80 moves; Brüngger et al., 1999), whose
     // exact search takes minutes: a solve with a budget ends with a solution all the same.
@@ -340,6 +365,7 @@ TEST(SearchSolver, ASmallGridIsNotHeldUpByAnotherGridsBuildWhichAStopRequestEnds
         squareDone = true;
     });
     const SolverBoard board = solver_boards::scrambledBoard(small, 30, random);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the build is under way
     EXPECT_TRUE(solver.solve(board, small).shortest);
     EXPECT_FALSE(squareDone);
     squareSolve.request_stop();
