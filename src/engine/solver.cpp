@@ -463,7 +463,18 @@ Solution Solver::solveExactly(int columns, int rows, const std::vector<int>& pie
                               int emptyGoal, const SolveLimits& limits) const {
     Solution solution;
     // Past a budget's first eight tenths, the exact search gives way to a near-shortest
-    // solution through a 12-cell corner, which takes milliseconds.
+    // solution through a 12-cell corner, which takes milliseconds once the corner's tables are
+    // there: they are read or built first (a fraction of a second), so the budget holds.
+    const int cells = columns * rows;
+    if (limits.budgeted() && cells > kSmallFinishCells && !options_.legacy) {
+        const int column = emptyGoal % columns, row = emptyGoal / columns;
+        if ((column == 0 || column == columns - 1) && (row == 0 || row == rows - 1)) {
+            if (columns >= 4)
+                databases(columns - 1, rows, columns * rows - rows - 1, limits.stop);
+            if (rows >= 4)
+                databases(columns, rows - 1, columns * rows - columns - 1, limits.stop);
+        }
+    }
     auto deadline = limits.deadline;
     if (limits.budgeted())
         deadline -= (limits.deadline - std::chrono::steady_clock::now()) * kFallbackTenths / 10;
