@@ -153,7 +153,8 @@ std::size_t PatternDatabases::tableSize(int count) const {
     return size;
 }
 
-// Places each table that is not a mirror image in the block of bytes, after the header.
+// Places each table that is not a mirror image in the block of bytes, after the header. The
+// block itself is only allocated to be built or taken from a file.
 void PatternDatabases::layOut() {
     std::size_t offset = kHeaderBytes;
     for (int group = 0; group < groupCount(); ++group) {
@@ -162,9 +163,12 @@ void PatternDatabases::layOut() {
             offset += tableSize(static_cast<int>(groups_[group].size()));
         }
     }
-    storage_.assign(offset + kChecksumBytes, 0);
-    const std::vector<std::uint8_t> head = header();
-    std::copy(head.begin(), head.end(), storage_.begin());
+    totalBytes_ = offset + kChecksumBytes;
+}
+
+// Points each group at its table in the block.
+void PatternDatabases::findTables() {
+    tables_.clear();
     for (int group = 0; group < groupCount(); ++group) {
         tables_.push_back(storage_.data() + tableOffsets_[mirrors_[group].table]);
     }
@@ -182,7 +186,7 @@ std::vector<std::uint8_t> PatternDatabases::header() const {
                            ? static_cast<std::uint8_t>(groupOfPiece_[piece])
                            : 0xff);
     }
-    putNumber(head, storage_.size(), 8);
+    putNumber(head, totalBytes_, 8);
     head.resize(kHeaderBytes, 0);
     return head;
 }
@@ -210,6 +214,10 @@ std::shared_ptr<const PatternDatabases> PatternDatabases::build(int columns, int
                                                                 Layout layout) {
     std::shared_ptr<PatternDatabases> tables(
         new PatternDatabases(columns, rows, emptyGoalCell, layout));
+    tables->storage_.assign(tables->totalBytes_, 0);
+    const std::vector<std::uint8_t> head = tables->header();
+    std::copy(head.begin(), head.end(), tables->storage_.begin());
+    tables->findTables();
     for (int group = 0; group < tables->groupCount(); ++group) {
         if (tables->mirrors_[group].table == group && !tables->build(group, stop)) {
             return nullptr;
@@ -224,16 +232,15 @@ std::shared_ptr<const PatternDatabases> PatternDatabases::build(int columns, int
 }
 
 std::size_t PatternDatabases::fileSize(int columns, int rows, int emptyGoalCell, Layout layout) {
-    return PatternDatabases(columns, rows, emptyGoalCell, layout).storage_.size();
+    return PatternDatabases(columns, rows, emptyGoalCell, layout).totalBytes_;
 }
 
 std::shared_ptr<const PatternDatabases> PatternDatabases::fromFile(
     std::vector<std::uint8_t> bytes, int columns, int rows, int emptyGoalCell, Layout layout) {
     std::shared_ptr<PatternDatabases> tables(
         new PatternDatabases(columns, rows, emptyGoalCell, layout));
-    if (bytes.size() != tables->storage_.size() ||
-        !std::equal(tables->storage_.begin(), tables->storage_.begin() + kHeaderBytes,
-                    bytes.begin())) {
+    const std::vector<std::uint8_t> head = tables->header();
+    if (bytes.size() != tables->totalBytes_ || !std::equal(head.begin(), head.end(), bytes.begin())) {
         return nullptr;
     }
     // The tables become the bytes read, so a file costs no memory beyond them.
@@ -246,17 +253,14 @@ std::shared_ptr<const PatternDatabases> PatternDatabases::fromFile(
     if (stored != tables->checksum()) {
         return nullptr;
     }
-    for (int group = 0; group < tables->groupCount(); ++group) {
-        tables->tables_[group] =
-            tables->storage_.data() + tables->tableOffsets_[tables->mirrors_[group].table];
-    }
+    tables->findTables();
     return tables;
 }
 
 // A group's table depends on where the empty cell starts only through the cells it can reach
 // from there with the group home; when that is every other cell, the table of an earlier group
-// that is its mirror image (left to right, or top to bottom) serves it as well. On 4 x 4 this
-// halves the work: the two blocks of six are mirror images.
+// that is its mirror image (left to right, or top to bottom) serves it as well. The legacy 4 x 4
+// split's two blocks of six are mirror images, which halves their work.
 void PatternDatabases::findMirror(int group) {
     const std::uint32_t allCells = (1u << cells_) - 1;
     const auto emptyReachesAll = [&](int g) {

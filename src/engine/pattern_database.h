@@ -101,6 +101,7 @@ private:
     bool build(int group, const std::stop_token& stop);
     std::uint32_t spread(std::uint32_t mask, std::uint32_t open) const;
     void layOut();
+    void findTables();
     std::vector<std::uint8_t> header() const;
     std::uint64_t checksum() const;
 
@@ -121,6 +122,7 @@ private:
     std::vector<std::vector<int>> groups_;
     std::vector<int> groupOfPiece_;
     std::vector<Mirror> mirrors_;
+    std::size_t totalBytes_ = 0;
     std::vector<std::uint8_t> storage_;          // header, tables, checksum
     std::vector<std::size_t> tableOffsets_;      // by group, into storage_
     std::vector<const std::uint8_t*> tables_;    // by group; mirrored groups have none
