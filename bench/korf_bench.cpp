@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
+#include <optional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -28,15 +30,15 @@ struct Instance {
     mosaic::SolverBoard board;
 };
 
-std::vector<Instance> korfInstances() {
-    std::ifstream file(MOSAIC_BENCH_DATA "/korf100.txt");
+std::vector<Instance> korfInstances(const char* name = "korf100.txt", int side = 4) {
+    std::ifstream file(std::string(MOSAIC_BENCH_DATA "/") + name);
     std::vector<Instance> instances;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line[0] == '#')
             continue;
         std::istringstream fields(line);
         Instance instance;
-        instance.board = {4, 4, std::vector<int>(16)};
+        instance.board = {side, side, std::vector<int>(std::size_t(side * side))};
         fields >> instance.number >> instance.length;
         for (int& cell : instance.board.cells)
             fields >> cell;
@@ -102,5 +104,35 @@ void BM_Korf100(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 BENCHMARK(BM_Korf100)->ArgName("old")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Korf and Felner's 50 random 24-puzzle instances (bench/data/korf_felner50.txt), solved as a
+// hint is: "ratio" is the mean length against the published shortest, "max_cpu_ms" the longest
+// solve in CPU time, with the game's budget of a second for the new solver.
+void BM_KorfFelner50(benchmark::State& state) {
+    const bool old = state.range(0) == 1;
+    const std::vector<Instance> instances = korfInstances("korf_felner50.txt", 5);
+    mosaic::SolverBoard goal{5, 5, std::vector<int>(25)};
+    for (int cell = 0; cell < 25; ++cell)
+        goal.cells[std::size_t(cell)] = cell;
+    const mosaic::Solver solver(nullptr, {.legacy = old});
+    for (auto _ : state) {
+        solver.solve(instances[0].board, goal);  // builds the tables
+        double ratios = 0, longest = 0;
+        for (const Instance& instance : instances) {
+            timespec before{}, after{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
+            const mosaic::Solution solution = solver.solve(
+                instance.board, goal, {},
+                old ? std::nullopt : std::optional(std::chrono::milliseconds(1000)));
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &after);
+            longest = std::max(longest, double(after.tv_sec - before.tv_sec) * 1000 +
+                                            double(after.tv_nsec - before.tv_nsec) / 1e6);
+            ratios += double(solution.emptyCellPath.size()) / instance.length;
+        }
+        state.counters["ratio"] = ratios / double(instances.size());
+        state.counters["max_cpu_ms"] = longest;
+    }
+}
+BENCHMARK(BM_KorfFelner50)->ArgName("old")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace

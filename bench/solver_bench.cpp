@@ -91,7 +91,7 @@ BENCHMARK(BM_SolverSolve)
             grids.emplace_back(3, length);
             grids.emplace_back(length, 3);
         }
-        grids.insert(grids.end(), {{4, 3}, {5, 7}, {4, 10}});
+        grids.insert(grids.end(), {{4, 3}, {6, 4}, {5, 7}, {4, 10}});
         for (const auto& [columns, rows] : grids)
             for (int old : {0, 1})
                 cases->Args({columns, rows, old});

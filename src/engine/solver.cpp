@@ -57,6 +57,8 @@ constexpr int kMovesPerDistance = 35;
 // grids that get it.
 constexpr int kAsFarAsItGets = 100'000;
 constexpr int kMaxCellsForFullBeam = 64;
+// Grids this small are solved both ways round, as thin ones are.
+constexpr int kMaxCellsBothWays = 25;
 // Tables of grids this large take seconds to build: a solve with a budget does not wait for them.
 constexpr int kMinCellsForSlowTables = 15;
 // A budgeted exact search leaves this share of the budget, in tenths, to the near-shortest
@@ -443,12 +445,20 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal, std::s
 
 Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& goal,
                                    const SolveLimits& limits) const {
+    const auto started = std::chrono::steady_clock::now();
     Solution solution = solveAsLaidOut(board, goal, limits);
-    // On grids three cells thin the edge fixing suits one way of lying
-    // better than the other from board to board: both are tried.
-    const bool thin =
-        std::min(board.columns, board.rows) == 3 && board.columns * board.rows > kMaxExactCells;
-    if (!thin || !solution.solvable || solution.stopped)
+    // On grids three cells thin, and on those of up to 25 cells, the edge fixing suits one way of
+    // lying better than the other from board to board: both are tried, if the budget leaves time
+    // for the second (on Korf and Felner's 24-puzzle instances, 1.085 times the shortest length
+    // against 1.10 one way only).
+    const int cells = board.columns * board.rows;
+    const bool bothWays =
+        (std::min(board.columns, board.rows) == 3 || (cells <= kMaxCellsBothWays && !options_.legacy)) &&
+        cells > kMaxExactCells;
+    if (!bothWays || !solution.solvable || solution.stopped)
+        return solution;
+    const auto now = std::chrono::steady_clock::now();
+    if (limits.budgeted() && now + (now - started) * 5 / 4 > limits.deadline)
         return solution;
     const Solution turned = solveAsLaidOut(transposed(board), transposed(goal), limits);
     if (turned.stopped || turned.emptyCellPath.size() >= solution.emptyCellPath.size())
