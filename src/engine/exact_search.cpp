@@ -19,8 +19,13 @@ constexpr std::uint64_t kClockCheckInterval = 4 * kStopCheckInterval;  // about 
 class IdaStar {
 public:
     IdaStar(const PatternDatabases& databases, const std::vector<int>& board, std::stop_token stop,
-            std::uint64_t nodeBudget, std::chrono::steady_clock::time_point deadline)
-        : db_(databases), stop_(std::move(stop)), nodeBudget_(nodeBudget), deadline_(deadline) {
+            std::uint64_t nodeBudget, std::chrono::steady_clock::time_point deadline,
+            int weightTenths = 10)
+        : db_(databases),
+          stop_(std::move(stop)),
+          nodeBudget_(nodeBudget),
+          deadline_(deadline),
+          weightTenths_(weightTenths) {
         const int columns = db_.columns();
         cells_ = columns * db_.rows();
         emptyPiece_ = db_.emptyGoalCell();
@@ -93,7 +98,7 @@ public:
     ExactSearchOutcome run(std::vector<int>& path) {
         path_.clear();
         const int empty = cellOf_[emptyPiece_];
-        int bound = estimate();
+        int bound = weightTenths_ * estimate();
         for (;;) {
             int nextBound = std::numeric_limits<int>::max();
             if (descend(empty, -1, 0, bound, nextBound)) {
@@ -156,13 +161,15 @@ private:
         }
     }
 
+    // Costs are in tenths of a move: the estimate counts `weightTenths_` tenths a move.
     bool descend(int empty, int previous, int moves, int bound, int& nextBound) {
-        const int total = moves + estimate();
+        const int left = estimate();
+        const int total = 10 * moves + weightTenths_ * left;
         if (total > bound) {
             nextBound = std::min(nextBound, total);
             return false;
         }
-        if (total == moves) {
+        if (left == 0) {
             return true;  // every group is home, so the board is solved
         }
         if (++nodes_ % kStopCheckInterval == 0) {
@@ -204,6 +211,7 @@ private:
     std::stop_token stop_;
     std::uint64_t nodeBudget_;
     std::chrono::steady_clock::time_point deadline_;
+    int weightTenths_;
     std::uint64_t nodes_ = 0;
     ExactSearchOutcome outcome_ = ExactSearchOutcome::Solved;
     int cells_ = 0;
@@ -233,6 +241,17 @@ ExactSearchOutcome searchShortest(const PatternDatabases& databases, const std::
                                   std::vector<int>& emptyCellPath,
                                   std::chrono::steady_clock::time_point deadline) {
     IdaStar search(databases, board, std::move(stop), nodeBudget, deadline);
+    const ExactSearchOutcome outcome = search.run(emptyCellPath);
+    threadNodes += search.nodes();
+    return outcome;
+}
+
+ExactSearchOutcome searchNearShortest(const PatternDatabases& databases,
+                                      const std::vector<int>& board, std::stop_token stop,
+                                      int weightTenths, std::vector<int>& emptyCellPath,
+                                      std::chrono::steady_clock::time_point deadline) {
+    IdaStar search(databases, board, std::move(stop), std::numeric_limits<std::uint64_t>::max(),
+                   deadline, weightTenths);
     const ExactSearchOutcome outcome = search.run(emptyCellPath);
     threadNodes += search.nodes();
     return outcome;

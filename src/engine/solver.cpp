@@ -66,6 +66,10 @@ constexpr int kMinCellsForSlowTables = 15;
 constexpr int kFallbackTenths = 2;
 // A budget this long waits for tables to be read or built rather than do without.
 constexpr auto kTimeToWaitForTables = std::chrono::seconds(10);
+// The near-shortest search that follows: its estimate's weight in tenths, and the time it leaves
+// at the end of the budget.
+constexpr std::array kWeightedSearchTenths{14, 12};
+constexpr auto kWeightedSearchMargin = std::chrono::milliseconds(5);
 // Ways of fixing the edges tried when a grid of up to 16 cells falls back on a 12-cell corner.
 constexpr int kFallbackCandidates = 8;
 // Solutions kept for boards solved again (the deal's analysis, then a hint).
@@ -305,7 +309,8 @@ std::optional<ExactSearchOutcome> Solver::searchExact(int columns, int rows,
                                                      const SolveLimits& limits,
                                                      std::uint64_t nodeBudget,
                                                      std::vector<int>& path,
-                                                     std::chrono::steady_clock::time_point deadline) const {
+                                                     std::chrono::steady_clock::time_point deadline,
+                                                     int weightTenths) const {
     const CornerFlip flip = cornerFlip(columns, rows, emptyGoal, !options_.legacy);
     // A solve with a budget waits for tables that are not ready only if the budget leaves
     // ample time for a build (the deal's analysis); a hint falls back on a 12-cell corner.
@@ -316,7 +321,10 @@ std::optional<ExactSearchOutcome> Solver::searchExact(int columns, int rows,
         return limits.stop.stop_requested() ? std::optional(ExactSearchOutcome::Stopped)
                                             : std::nullopt;
     const auto outcome =
-        searchShortest(*tables, flip.board(pieces), limits.stop, nodeBudget, path, deadline);
+        weightTenths == 10
+            ? searchShortest(*tables, flip.board(pieces), limits.stop, nodeBudget, path, deadline)
+            : searchNearShortest(*tables, flip.board(pieces), limits.stop, weightTenths, path,
+                                 deadline);
     for (int& cell : path)
         cell = flip(cell);
     return outcome;
@@ -508,6 +516,20 @@ Solution Solver::solveExactly(int columns, int rows, const std::vector<int>& pie
         std::optional<std::vector<int>> path = finish(reduction, emptyGoal, true, estimate, limits);
         if (path && (!best || path->size() < best->size()))
             best = std::move(path);
+    }
+    // The rest of the budget goes to the tables' search with their estimate weighted, which
+    // comes within a tenth or so of the shortest on most boards, then less weighted while time
+    // is left.
+    for (const int weightTenths : kWeightedSearchTenths) {
+        std::vector<int> weighted;
+        if (!outcome || limits.pastDeadline() ||
+            searchExact(columns, rows, pieces, emptyGoal, limits,
+                        std::numeric_limits<std::uint64_t>::max(), weighted,
+                        limits.deadline - kWeightedSearchMargin,
+                        weightTenths) != ExactSearchOutcome::Solved)
+            break;
+        if (!best || weighted.size() < best->size())
+            best = std::move(weighted);
     }
     if (!best) {
         solution.stopped = true;

@@ -128,7 +128,8 @@ private:
                                                   const SolveLimits& limits,
                                                   std::uint64_t nodeBudget,
                                                   std::vector<int>& path,
-                                                  std::chrono::steady_clock::time_point deadline) const;
+                                                  std::chrono::steady_clock::time_point deadline,
+                                                  int weightTenths = 10) const;
     std::optional<std::vector<int>> finish(EdgeReduction reduction, int emptyGoal, bool first,
                                            const std::function<int(const EdgeReduction&)>& estimate,
                                            const SolveLimits& limits) const;
