@@ -56,8 +56,7 @@ void BM_FirstHintInAFreshProcess(benchmark::State& state) {
     for (auto _ : state) {
         const auto [cpu, peak] = inChild([&] {
             const mosaic::Solver solver(old ? nullptr : benchCache(), {.legacy = old});
-            const auto budget = old ? std::nullopt
-                                    : std::optional(std::chrono::milliseconds(1000));
+            const auto budget = old ? std::nullopt : std::optional(std::chrono::milliseconds(1000));
             solver.solve(board, goal, {}, budget);
         });
         state.counters["cpu_s"] = cpu;
@@ -79,7 +78,8 @@ BENCHMARK(BM_FirstHintInAFreshProcess)
 // keep ("table_MB") and against a process that builds nothing ("base_MB").
 void BM_TableBuildMemory(benchmark::State& state) {
     const bool old = state.range(0) == 1;
-    const mosaic::SolverBoard goal = solver_boards::goalBoard(4, 4, mosaic::GoalOrder::RowsAscending);
+    const mosaic::SolverBoard goal =
+        solver_boards::goalBoard(4, 4, mosaic::GoalOrder::RowsAscending);
     for (auto _ : state) {
         const auto base = inChild([] {});
         const auto [cpu, peak] = inChild([&] {
@@ -92,6 +92,11 @@ void BM_TableBuildMemory(benchmark::State& state) {
         state.counters["table_MB"] = old ? 5.77 : 33.56;  // PatternDatabases::fileSize
     }
 }
-BENCHMARK(BM_TableBuildMemory)->ArgName("old")->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_TableBuildMemory)
+    ->ArgName("old")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -36,8 +36,11 @@ mosaic::SolverBoard hardBoard(int which, mosaic::SolverBoard& goal) {
         for (int cell = 0; cell < 16; ++cell)
             goal.cells[std::size_t(cell)] = cell;
         return which == 0
-                   ? mosaic::SolverBoard{4, 4, {15, 14, 8, 12, 10, 11, 9, 13, 2, 6, 5, 1, 3, 7, 4, 0}}
-                   : mosaic::SolverBoard{4, 4, {15, 11, 13, 12, 14, 10, 9, 5, 2, 6, 8, 1, 3, 7, 4, 0}};
+                   ? mosaic::SolverBoard{4,
+                                         4,
+                                         {15, 14, 8, 12, 10, 11, 9, 13, 2, 6, 5, 1, 3, 7, 4, 0}}
+                   : mosaic::SolverBoard{
+                         4, 4, {15, 11, 13, 12, 14, 10, 9, 5, 2, 6, 8, 1, 3, 7, 4, 0}};
     }
     static constexpr std::pair<int, int> grids[] = {{3, 3}, {4, 3}, {3, 4}, {4, 4}, {5, 3}, {3, 5}};
     const auto [columns, rows] = grids[which - 2];

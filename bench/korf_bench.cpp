@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <optional>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -85,8 +85,7 @@ void BM_Korf100(benchmark::State& state) {
             started = std::chrono::steady_clock::now();
             const mosaic::Solution solution = solver.solve(instance.board, goal);
             times.push_back(1000 * seconds(started));
-            shortest += solution.shortest &&
-                        int(solution.emptyCellPath.size()) == instance.length;
+            shortest += solution.shortest && int(solution.emptyCellPath.size()) == instance.length;
         }
         std::sort(times.begin(), times.end());
         state.counters["median_ms"] = times[times.size() / 2];
@@ -121,9 +120,9 @@ void BM_KorfFelner50(benchmark::State& state) {
         for (const Instance& instance : instances) {
             timespec before{}, after{};
             clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
-            const mosaic::Solution solution = solver.solve(
-                instance.board, goal, {},
-                old ? std::nullopt : std::optional(std::chrono::milliseconds(1000)));
+            const mosaic::Solution solution =
+                solver.solve(instance.board, goal, {},
+                             old ? std::nullopt : std::optional(std::chrono::milliseconds(1000)));
             clock_gettime(CLOCK_THREAD_CPUTIME_ID, &after);
             longest = std::max(longest, double(after.tv_sec - before.tv_sec) * 1000 +
                                             double(after.tv_nsec - before.tv_nsec) / 1e6);

@@ -235,12 +235,15 @@ std::size_t PatternDatabases::fileSize(int columns, int rows, int emptyGoalCell,
     return PatternDatabases(columns, rows, emptyGoalCell, layout).totalBytes_;
 }
 
-std::shared_ptr<const PatternDatabases> PatternDatabases::fromFile(
-    std::vector<std::uint8_t> bytes, int columns, int rows, int emptyGoalCell, Layout layout) {
+std::shared_ptr<const PatternDatabases> PatternDatabases::fromFile(std::vector<std::uint8_t> bytes,
+                                                                   int columns, int rows,
+                                                                   int emptyGoalCell,
+                                                                   Layout layout) {
     std::shared_ptr<PatternDatabases> tables(
         new PatternDatabases(columns, rows, emptyGoalCell, layout));
     const std::vector<std::uint8_t> head = tables->header();
-    if (bytes.size() != tables->totalBytes_ || !std::equal(head.begin(), head.end(), bytes.begin())) {
+    if (bytes.size() != tables->totalBytes_ ||
+        !std::equal(head.begin(), head.end(), bytes.begin())) {
         return nullptr;
     }
     // The tables become the bytes read, so a file costs no memory beyond them.
@@ -355,8 +358,8 @@ std::uint32_t PatternDatabases::spread(std::uint32_t mask, std::uint32_t open) c
 // of the group's pieces cost; the empty cell wanders over the other cells for free, so each state
 // keeps the set of empty cells reached (a 16-bit mask) rather than one state per empty cell.
 //
-// The search runs over dense indices, whose scratch takes 7 bytes an entry (40 MB for a group of six
-// on 4 x 4); a table indexed by 4 bits a cell is filled from the dense one at the end.
+// The search runs over dense indices, whose scratch takes 7 bytes an entry (40 MB for a group of
+// six on 4 x 4); a table indexed by 4 bits a cell is filled from the dense one at the end.
 bool PatternDatabases::build(int group, const std::stop_token& stop) {
     const std::vector<int>& pieces = groups_[group];
     const int count = static_cast<int>(pieces.size());

@@ -123,9 +123,9 @@ private:
     std::vector<int> groupOfPiece_;
     std::vector<Mirror> mirrors_;
     std::size_t totalBytes_ = 0;
-    std::vector<std::uint8_t> storage_;          // header, tables, checksum
-    std::vector<std::size_t> tableOffsets_;      // by group, into storage_
-    std::vector<const std::uint8_t*> tables_;    // by group; mirrored groups have none
+    std::vector<std::uint8_t> storage_;        // header, tables, checksum
+    std::vector<std::size_t> tableOffsets_;    // by group, into storage_
+    std::vector<const std::uint8_t*> tables_;  // by group; mirrored groups have none
 };
 
 }  // namespace mosaic

@@ -64,6 +64,8 @@ constexpr int kMinCellsForSlowTables = 15;
 // A budgeted exact search leaves this share of the budget, in tenths, to the near-shortest
 // solution it falls back on.
 constexpr int kFallbackTenths = 2;
+// How often a solve waiting for another's build checks for a stop request.
+constexpr auto kLockPoll = std::chrono::milliseconds(10);
 // A budget this long waits for tables to be read or built rather than do without.
 constexpr auto kTimeToWaitForTables = std::chrono::seconds(10);
 // The near-shortest search that follows: its estimate's weight in tenths, and the time it leaves
@@ -176,7 +178,7 @@ std::vector<int> boardKey(const SolverBoard& board, const SolverBoard& goal) {
 }  // namespace
 
 struct Solver::TableSlot {
-    std::mutex mutex;  // held while the tables are read or built
+    std::timed_mutex mutex;  // held while the tables are read or built
     std::shared_ptr<const PatternDatabases> tables;
     bool building = false;  // on a worker; guarded by the solver's mutex
 };
@@ -245,14 +247,14 @@ std::shared_ptr<Solver::TableSlot> Solver::slot(int columns, int rows, int empty
 
 void Solver::fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,
                   const std::stop_token& stop, bool build) const {
-    const auto layout = options_.legacy ? PatternDatabases::Layout::Legacy
-                                              : PatternDatabases::Layout::Current;
+    const auto layout =
+        options_.legacy ? PatternDatabases::Layout::Legacy : PatternDatabases::Layout::Current;
     const std::string name = tableName(columns, rows, emptyGoalCell);
     if (store_) {
         const std::size_t size = PatternDatabases::fileSize(columns, rows, emptyGoalCell, layout);
         if (auto bytes = store_->read(name, size))
-            slot.tables = PatternDatabases::fromFile(std::move(*bytes), columns, rows,
-                                                     emptyGoalCell, layout);
+            slot.tables =
+                PatternDatabases::fromFile(std::move(*bytes), columns, rows, emptyGoalCell, layout);
     }
     if (slot.tables || !build)
         return;
@@ -268,14 +270,18 @@ void Solver::fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,
         store_->write(name, slot.tables->fileBytes());
 }
 
-std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
-                                                          int emptyGoalCell,
-                                                          const std::stop_token& stop,
-                                                          bool wait) const {
+std::shared_ptr<const PatternDatabases> Solver::databases(
+    int columns, int rows, int emptyGoalCell, const std::stop_token& stop, bool wait,
+    std::chrono::steady_clock::time_point deadline) const {
     const std::shared_ptr<TableSlot> tables = slot(columns, rows, emptyGoalCell);
     std::unique_lock lock(tables->mutex, std::defer_lock);
     if (wait || columns * rows < kMinCellsForSlowTables) {
-        lock.lock();
+        // Another solve or a worker may be building them; a stop request, or the end of the
+        // budget, is heard meanwhile.
+        while (!lock.try_lock_for(kLockPoll)) {
+            if (stop.stop_requested() || std::chrono::steady_clock::now() >= deadline)
+                return nullptr;
+        }
         if (!tables->tables)
             fill(*tables, columns, rows, emptyGoalCell, stop, true);
         return tables->tables;
@@ -304,19 +310,17 @@ std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
     return nullptr;
 }
 
-std::optional<ExactSearchOutcome> Solver::searchExact(int columns, int rows,
-                                                     const std::vector<int>& pieces, int emptyGoal,
-                                                     const SolveLimits& limits,
-                                                     std::uint64_t nodeBudget,
-                                                     std::vector<int>& path,
-                                                     std::chrono::steady_clock::time_point deadline,
-                                                     int weightTenths) const {
+std::optional<ExactSearchOutcome> Solver::searchExact(
+    int columns, int rows, const std::vector<int>& pieces, int emptyGoal, const SolveLimits& limits,
+    std::uint64_t nodeBudget, std::vector<int>& path,
+    std::chrono::steady_clock::time_point deadline, int weightTenths) const {
     const CornerFlip flip = cornerFlip(columns, rows, emptyGoal, !options_.legacy);
     // A solve with a budget waits for tables that are not ready only if the budget leaves
     // ample time for a build (the deal's analysis); a hint falls back on a 12-cell corner.
     const bool wait = !limits.budgeted() ||
                       limits.deadline - std::chrono::steady_clock::now() > kTimeToWaitForTables;
-    const auto tables = databases(columns, rows, flip(emptyGoal), limits.stop, wait);
+    const auto tables =
+        databases(columns, rows, flip(emptyGoal), limits.stop, wait, limits.deadline);
     if (!tables)
         return limits.stop.stop_requested() ? std::optional(ExactSearchOutcome::Stopped)
                                             : std::nullopt;
@@ -343,10 +347,10 @@ std::optional<std::vector<int>> Solver::finish(
                                                : kLaterFinishNodeBudget;
         if (budgeted && !first && limits.pastDeadline())
             return std::nullopt;
-        const auto outcome = searchExact(
-            region.columns(), region.rows(), reduction.corner(boardCells),
-            reduction.toCorner(emptyGoal), limits, budget, cornerPath,
-            budgeted ? limits.deadline : std::chrono::steady_clock::time_point::max());
+        const auto outcome =
+            searchExact(region.columns(), region.rows(), reduction.corner(boardCells),
+                        reduction.toCorner(emptyGoal), limits, budget, cornerPath,
+                        budgeted ? limits.deadline : std::chrono::steady_clock::time_point::max());
         if (outcome == ExactSearchOutcome::Stopped) {
             return std::nullopt;
         }
@@ -415,11 +419,10 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal, std::s
         // The same board is being solved already: its solution is taken if it comes in time.
         // Past that, this solve keeps to a near-shortest solution, leaving the proof to it.
         std::unique_lock lock(theirs->mutex);
-        const auto waitUntil =
-            limits.budgeted()
-                ? limits.deadline - *budget * kFallbackTenths / 10
-                : std::chrono::steady_clock::time_point::max();
-        theirs->done.wait_until(lock, limits.stop, waitUntil, [&] { return theirs->solution.has_value(); });
+        const auto waitUntil = limits.budgeted() ? limits.deadline - *budget * kFallbackTenths / 10
+                                                 : std::chrono::steady_clock::time_point::max();
+        theirs->done.wait_until(lock, limits.stop, waitUntil,
+                                [&] { return theirs->solution.has_value(); });
         if (theirs->solution && serves(*theirs->solution))
             return *theirs->solution;
         if (limits.stop.stop_requested()) {
@@ -460,9 +463,9 @@ Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& 
     // for the second (on Korf and Felner's 24-puzzle instances, 1.085 times the shortest length
     // against 1.10 one way only).
     const int cells = board.columns * board.rows;
-    const bool bothWays =
-        (std::min(board.columns, board.rows) == 3 || (cells <= kMaxCellsBothWays && !options_.legacy)) &&
-        cells > kMaxExactCells;
+    const bool bothWays = (std::min(board.columns, board.rows) == 3 ||
+                           (cells <= kMaxCellsBothWays && !options_.legacy)) &&
+                          cells > kMaxExactCells;
     if (!bothWays || !solution.solvable || solution.stopped)
         return solution;
     const auto now = std::chrono::steady_clock::now();
@@ -477,8 +480,8 @@ Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& 
     return solution;
 }
 
-Solution Solver::solveExactly(int columns, int rows, const std::vector<int>& pieces,
-                              int emptyGoal, const SolveLimits& limits) const {
+Solution Solver::solveExactly(int columns, int rows, const std::vector<int>& pieces, int emptyGoal,
+                              const SolveLimits& limits) const {
     Solution solution;
     // Past a budget's first eight tenths, the exact search gives way to a near-shortest
     // solution through a 12-cell corner, which takes milliseconds once the corner's tables are
@@ -496,9 +499,9 @@ Solution Solver::solveExactly(int columns, int rows, const std::vector<int>& pie
     auto deadline = limits.deadline;
     if (limits.budgeted())
         deadline -= (limits.deadline - std::chrono::steady_clock::now()) * kFallbackTenths / 10;
-    const auto outcome = searchExact(columns, rows, pieces, emptyGoal, limits,
-                                     std::numeric_limits<std::uint64_t>::max(),
-                                     solution.emptyCellPath, deadline);
+    const auto outcome =
+        searchExact(columns, rows, pieces, emptyGoal, limits,
+                    std::numeric_limits<std::uint64_t>::max(), solution.emptyCellPath, deadline);
     solution.shortest = outcome == ExactSearchOutcome::Solved;
     solution.stopped = outcome == ExactSearchOutcome::Stopped;
     if (solution.shortest || solution.stopped || columns * rows <= kSmallFinishCells)
@@ -619,7 +622,8 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
     const auto estimate = [&](const EdgeReduction& reduction) {
         if (largeFinish && reduction.region().cells() == kLargeFinishCells) {
             std::vector<int> boardCells;
-            const CornerFlip flip = cornerFlip(4, 4, reduction.toCorner(emptyGoal), !options_.legacy);
+            const CornerFlip flip =
+                cornerFlip(4, 4, reduction.toCorner(emptyGoal), !options_.legacy);
             return lowerBound(*cornerTables, flip.board(reduction.corner(boardCells)));
         }
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;

@@ -126,18 +126,18 @@ private:
     std::optional<ExactSearchOutcome> searchExact(int columns, int rows,
                                                   const std::vector<int>& pieces, int emptyGoal,
                                                   const SolveLimits& limits,
-                                                  std::uint64_t nodeBudget,
-                                                  std::vector<int>& path,
+                                                  std::uint64_t nodeBudget, std::vector<int>& path,
                                                   std::chrono::steady_clock::time_point deadline,
                                                   int weightTenths = 10) const;
     std::optional<std::vector<int>> finish(EdgeReduction reduction, int emptyGoal, bool first,
                                            const std::function<int(const EdgeReduction&)>& estimate,
                                            const SolveLimits& limits) const;
-    // The tables of a grid; null if stopped, or if `wait` is false and they are neither built
-    // nor stored (a build then starts on a worker).
-    std::shared_ptr<const PatternDatabases> databases(int columns, int rows, int emptyGoalCell,
-                                                      const std::stop_token& stop,
-                                                      bool wait = true) const;
+    // The tables of a grid; null if stopped or past `deadline` while another builds them, or if
+    // `wait` is false and they are neither built nor stored (a build then starts on a worker).
+    std::shared_ptr<const PatternDatabases> databases(
+        int columns, int rows, int emptyGoalCell, const std::stop_token& stop, bool wait = true,
+        std::chrono::steady_clock::time_point deadline =
+            std::chrono::steady_clock::time_point::max()) const;
     std::shared_ptr<TableSlot> slot(int columns, int rows, int emptyGoalCell) const;
     // Reads or builds the slot's tables; the caller holds its lock.
     void fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,

@@ -59,9 +59,10 @@ void selectByComparison(std::vector<Candidate>& candidates, int beamWidth) {
     std::nth_element(candidates.begin(), kept - 1, candidates.end(), better);
     std::sort(candidates.begin(), kept, better);
     candidates.erase(kept, candidates.end());
-    candidates.erase(std::unique(candidates.begin(), candidates.end(),
-                                 [](const Candidate& a, const Candidate& b) { return a.hash == b.hash; }),
-                     candidates.end());
+    candidates.erase(
+        std::unique(candidates.begin(), candidates.end(),
+                    [](const Candidate& a, const Candidate& b) { return a.hash == b.hash; }),
+        candidates.end());
 }
 
 }  // namespace
@@ -82,8 +83,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
     for (int cell = 0; cell < cells; ++cell) {
         for (int piece = 0; piece < cells; ++piece) {
             weighted[std::size_t(cell * cells + piece)] =
-                weight[piece] * (std::abs(columnOf[cell] - columnOf[piece]) +
-                                 std::abs(rowOf[cell] - rowOf[piece]));
+                weight[piece] *
+                (std::abs(columnOf[cell] - columnOf[piece]) + std::abs(rowOf[cell] - rowOf[piece]));
         }
     }
     const auto distance = [&](int cell, int piece) {

@@ -5,8 +5,8 @@
 // solutions within the length the game allows. Solvers share one table cache in the build folder,
 // so that each test process reads the tables rather than builds them.
 
-#include "engine/exact_search.h"
 #include "engine/solver.h"
+#include "engine/exact_search.h"
 #include "engine/solver_boards.h"
 #include "files/table_store.h"
 
@@ -358,15 +358,26 @@ TEST(SearchSolver, ASmallGridIsNotHeldUpByAnotherGridsBuildWhichAStopRequestEnds
     std::mt19937 random(21);
     const SolverBoard square = solver_boards::goalBoard(4, 4, GoalOrder::RowsAscending);
     const SolverBoard small = solver_boards::goalBoard(3, 3, GoalOrder::RowsAscending);
+    const SolverBoard squareBoards[] = {solver_boards::randomBoard(square, random),
+                                        solver_boards::randomBoard(square, random)};
+    const SolverBoard board = solver_boards::scrambledBoard(small, 30, random);
     std::atomic<bool> squareDone = false;
     mosaic::Solution squareSolution;
     std::jthread squareSolve([&](std::stop_token stop) {
-        squareSolution = solver.solve(solver_boards::randomBoard(square, random), square, stop);
+        squareSolution = solver.solve(squareBoards[0], square, stop);
         squareDone = true;
     });
-    const SolverBoard board = solver_boards::scrambledBoard(small, 30, random);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the build is under way
     EXPECT_TRUE(solver.solve(board, small).shortest);
+    // Another 4 x 4 solve waits for that build, and stops when asked all the same.
+    mosaic::Solution waiterSolution;
+    std::jthread waiter([&](std::stop_token stop) {
+        waiterSolution = solver.solve(squareBoards[1], square, stop);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    waiter.request_stop();
+    waiter.join();
+    EXPECT_TRUE(waiterSolution.stopped);
     EXPECT_FALSE(squareDone);
     squareSolve.request_stop();
     squareSolve.join();

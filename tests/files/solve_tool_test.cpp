@@ -28,11 +28,11 @@ ToolRun runSolve(const Board& board, PlayKind play = PlayKind::Sliding,
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     ToolRun run;
     // The tool keeps its tables in a cache folder of the test's own.
-    FILE* tool = ::popen(("XDG_CACHE_HOME=" + ::testing::TempDir() + "cache " +
-                          std::string(MOSAIC_SOLVE_TOOL) + " " + options + " " + path +
-                          " 2>/dev/null")
-                             .c_str(),
-                         "r");
+    FILE* tool =
+        ::popen(("XDG_CACHE_HOME=" + ::testing::TempDir() + "cache " +
+                 std::string(MOSAIC_SOLVE_TOOL) + " " + options + " " + path + " 2>/dev/null")
+                    .c_str(),
+                "r");
     char line[256];
     while (tool && std::fgets(line, sizeof line, tool))
         run.lines.emplace_back(line);

@@ -2,8 +2,8 @@
 // The solver's tables in a real cache folder: a fresh solver reads them instead of building
 // them, and a file that is damaged or not what it should be is rebuilt, never trusted.
 
-#include "engine/solver_boards.h"
 #include "files/table_store.h"
+#include "engine/solver_boards.h"
 
 #include <QTemporaryDir>
 
@@ -34,12 +34,20 @@ TEST(TableStore, ADamagedOrForeignTableFileIsRebuiltNeverTrusted) {
         bool keptAfterwards;  // the rebuilt tables replace the file
     };
     const Case cases[] = {
-        {"a byte of a table changed", [](const fs::path& p) { changeByteAt(p, fs::file_size(p) / 2); }, true},
-        {"its header's format version changed", [](const fs::path& p) { changeByteAt(p, 8); }, true},
+        {"a byte of a table changed",
+         [](const fs::path& p) { changeByteAt(p, fs::file_size(p) / 2); }, true},
+        {"its header's format version changed", [](const fs::path& p) { changeByteAt(p, 8); },
+         true},
         {"cut short", [](const fs::path& p) { fs::resize_file(p, fs::file_size(p) - 1); }, true},
-        {"one byte too many", [](const fs::path& p) { std::ofstream(p, std::ios::app) << 'x'; }, true},
+        {"one byte too many", [](const fs::path& p) { std::ofstream(p, std::ios::app) << 'x'; },
+         true},
         {"empty", [](const fs::path& p) { fs::resize_file(p, 0); }, true},
-        {"a folder in its place", [](const fs::path& p) { fs::remove(p); fs::create_directory(p); }, false},
+        {"a folder in its place",
+         [](const fs::path& p) {
+             fs::remove(p);
+             fs::create_directory(p);
+         },
+         false},
     };
     const SolverBoard goal = solver_boards::goalBoard(3, 3, GoalOrder::RowsAscending);
     std::mt19937 random(4);
