@@ -3,7 +3,9 @@
 // so nothing is built or read before): the first hint of a grid, and the build of the 4 x 4
 // tables. "cpu_s" is the child's CPU time, "peak_MB" its peak resident memory. "old" is the
 // solver as it first was: no table cache, no budget. The new one reads its tables from a cache
-// folder that the first case fills, and has the game's budget for a hint.
+// folder that the first case fills, and has the game's budget for a hint. Run these cases on
+// their own (--benchmark_filter=FirstHint|TableBuild): a forked child counts the memory of its
+// parent that it maps, so tables an earlier case built would show in its peak.
 
 #include "engine/solver.h"
 #include "engine/solver_boards.h"
