@@ -80,9 +80,10 @@ struct SolverOptions {
 // Safe to use from several threads at once. Its tables are built on first need (or read from
 // the store) and kept, one set per (grid size, empty goal cell), each behind its own lock, so a
 // solve never waits for another grid's tables. A board whose empty goal cell is in a corner is
-// turned so that it is bottom right, and all four corners share one set. They come to 42 MB at
-// most (4 x 4: 33.5 MB, built in about 5 s; 3 x 5 and 5 x 3: 3.6 MB each, about 3 s; 3 x 4 and
-// 4 x 3: 0.8 MB each, 0.3 s), and a build needs up to 40 MB more while it runs.
+// flipped so that it is bottom right, and all four corners share one set. They come to 50 MB at
+// most (4 x 4: 33.6 MB, built in about 5.6 s; 3 x 5 and 5 x 3: 7.2 MB each, about 3 s; 3 x 4
+// and 4 x 3: 0.8 MB each, 0.3 s; 3 x 3: 0.4 MB), and a build needs up to 38 MB more while it
+// runs.
 class Solver {
 public:
     Solver();
