@@ -5,6 +5,7 @@
 #include "engine/goal.h"
 #include "engine/solver.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,14 @@ enum class FileDialogKind { Open, Save, OpenPicture };
 // The solver works for play (a hint, auto play by the shortest solution) or,
 // side by side with it, to know the shortest solution of a new game.
 enum class SolveChannel { Play, Analysis };
+
+// How long a solve may take on each channel. A hint or a step of auto play waits a second at
+// most, then plays the best near-shortest solution found; the analysis of a new game gives up
+// after its own budget, leaving the shortest length unknown.
+inline std::chrono::milliseconds solveBudget(SolveChannel channel) {
+    return channel == SolveChannel::Play ? std::chrono::milliseconds(1000)
+                                         : std::chrono::milliseconds(20000);
+}
 
 // A completed game, as the best results keep it.
 struct CompletedGame {

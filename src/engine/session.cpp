@@ -728,7 +728,7 @@ void GameSession::cancelSolve() {
     // A solution that comes for an older ticket is ignored.
     ++solveTicket_;
     solving_ = false;
-    window_.workingNotice.visible = analysing_ && completionTitle_;
+    window_.workingNotice.visible = false;
 }
 
 // ---- A game from start to completion ----------------------------------------------
@@ -800,10 +800,8 @@ bool GameSession::completeIfSolved() {
         return false;
     stopClock();
     completionTitle_ = manual_ ? texts::congratulations() : texts::autoPlayTitle();
-    if (analysing_)
-        window_.workingNotice.visible = true;  // the message waits for the shortest solution
-    else
-        showCompletion();
+    // The message does not wait for the analysis: without a proven length it leaves it out.
+    showCompletion();
     return true;
 }
 
@@ -889,9 +887,6 @@ void GameSession::solutionFound(int ticket, const Solution& solution, SolveChann
         analysing_ = false;
         if (solution.solvable && solution.shortest)
             shortestPossible_ = static_cast<int>(solution.emptyCellPath.size());
-        window_.workingNotice.visible = solving_;
-        if (completionTitle_)
-            showCompletion();  // the completion waited for it
         return;
     }
     if (ticket != solveTicket_ || !solving_)

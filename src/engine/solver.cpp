@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -15,6 +16,8 @@
 #include <span>
 #include <stdexcept>
 #include <utility>
+
+#include <sys/resource.h>
 
 namespace mosaic {
 
@@ -54,6 +57,25 @@ constexpr int kMovesPerDistance = 35;
 // grids that get it.
 constexpr int kAsFarAsItGets = 100'000;
 constexpr int kMaxCellsForFullBeam = 64;
+// Grids this small are solved both ways round, as thin ones are.
+constexpr int kMaxCellsBothWays = 25;
+// Tables of grids this large take seconds to build: a solve with a budget does not wait for them.
+constexpr int kMinCellsForSlowTables = 15;
+// A budgeted exact search leaves this share of the budget, in tenths, to the near-shortest
+// solution it falls back on.
+constexpr int kFallbackTenths = 2;
+// How often a solve waiting for another's build checks for a stop request.
+constexpr auto kLockPoll = std::chrono::milliseconds(10);
+// A budget this long waits for tables to be read or built rather than do without.
+constexpr auto kTimeToWaitForTables = std::chrono::seconds(10);
+// The near-shortest search that follows: its estimate's weight in tenths, and the time it leaves
+// at the end of the budget.
+constexpr std::array kWeightedSearchTenths{14, 12};
+constexpr auto kWeightedSearchMargin = std::chrono::milliseconds(5);
+// Ways of fixing the edges tried when a grid of up to 16 cells falls back on a 12-cell corner.
+constexpr int kFallbackCandidates = 8;
+// Solutions kept for boards solved again (the deal's analysis, then a hint).
+constexpr std::size_t kFinishedKept = 4;
 
 // For each label, the cell it has on `goal`.
 std::vector<int> goalCells(const SolverBoard& goal) {
@@ -112,7 +134,61 @@ int distanceHome(const SolverBoard& board, const SolverBoard& goal) {
     return sum;
 }
 
+// A flip of the columns, the rows or both that takes a corner to the bottom-right one; each is
+// its own inverse, so it also takes the bottom-right corner back.
+struct CornerFlip {
+    int columns = 0, rows = 0;
+    bool flipColumns = false, flipRows = false;
+
+    int operator()(int cell) const {
+        const int column = cell % columns, row = cell / columns;
+        return (flipRows ? rows - 1 - row : row) * columns +
+               (flipColumns ? columns - 1 - column : column);
+    }
+    // A board in goal terms, flipped: the piece for goal cell g on cell c becomes the piece for
+    // flip(g) on flip(c).
+    std::vector<int> board(const std::vector<int>& pieces) const {
+        std::vector<int> flipped(pieces.size());
+        for (int cell = 0; cell < static_cast<int>(pieces.size()); ++cell)
+            flipped[std::size_t((*this)(cell))] = (*this)(pieces[std::size_t(cell)]);
+        return flipped;
+    }
+};
+
+CornerFlip cornerFlip(int columns, int rows, int emptyGoal, bool enabled) {
+    const int column = emptyGoal % columns, row = emptyGoal / columns;
+    const bool corner = (column == 0 || column == columns - 1) && (row == 0 || row == rows - 1);
+    if (!enabled || !corner)
+        return {columns, rows, false, false};
+    return {columns, rows, column == 0, row == 0};
+}
+
+std::string tableName(int columns, int rows, int emptyGoal) {
+    return "solver-tables-" + std::to_string(columns) + "x" + std::to_string(rows) + "-" +
+           std::to_string(emptyGoal) + ".bin";
+}
+
+std::vector<int> boardKey(const SolverBoard& board, const SolverBoard& goal) {
+    std::vector<int> key{board.columns, board.rows};
+    key.insert(key.end(), board.cells.begin(), board.cells.end());
+    key.insert(key.end(), goal.cells.begin(), goal.cells.end());
+    return key;
+}
+
 }  // namespace
+
+struct Solver::TableSlot {
+    std::timed_mutex mutex;  // held while the tables are read or built
+    std::shared_ptr<const PatternDatabases> tables;
+    bool building = false;  // on a worker; guarded by the solver's mutex
+};
+
+// A solve under way that others of the same board wait for.
+struct Solver::Pending {
+    std::mutex mutex;
+    std::condition_variable_any done;
+    std::optional<Solution> solution;
+};
 
 bool isSolvable(const SolverBoard& board, const SolverBoard& goal) {
     checkBoards(board, goal);
@@ -132,43 +208,149 @@ bool isSolvable(const SolverBoard& board, const SolverBoard& goal) {
     return swaps % 2 == distance % 2;
 }
 
-Solver::Solver() = default;
+Solver::Solver() : Solver(nullptr) {}
+
+Solver::Solver(std::shared_ptr<TableStore> store, SolverOptions options)
+    : store_(std::move(store)), options_(options) {}
+
 Solver::~Solver() = default;
 
 std::size_t Solver::tableBytes() const {
-    std::lock_guard lock(mutex_);
+    std::vector<std::shared_ptr<TableSlot>> slots;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [key, slot] : tables_)
+            slots.push_back(slot);
+    }
     std::size_t total = 0;
-    for (const auto& [key, tables] : tables_) {
-        total += tables->bytes();
+    for (const auto& slot : slots) {
+        // A slot being filled holds no tables yet; it is not waited for.
+        std::unique_lock lock(slot->mutex, std::try_to_lock);
+        if (lock && slot->tables)
+            total += slot->tables->bytes();
     }
     return total;
 }
 
-std::shared_ptr<const PatternDatabases> Solver::databases(int columns, int rows,
-                                                          int emptyGoalCell) const {
+int Solver::tablesBuilt() const {
     std::lock_guard lock(mutex_);
-    auto& tables = tables_[{columns, rows, emptyGoalCell}];
-    if (!tables) {
-        tables = std::make_shared<const PatternDatabases>(columns, rows, emptyGoalCell);
+    return tablesBuilt_;
+}
+
+std::shared_ptr<Solver::TableSlot> Solver::slot(int columns, int rows, int emptyGoalCell) const {
+    std::lock_guard lock(mutex_);
+    auto& slot = tables_[{columns, rows, emptyGoalCell}];
+    if (!slot)
+        slot = std::make_shared<TableSlot>();
+    return slot;
+}
+
+void Solver::fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,
+                  const std::stop_token& stop, bool build) const {
+    const auto layout =
+        options_.legacy ? PatternDatabases::Layout::Legacy : PatternDatabases::Layout::Current;
+    const std::string name = tableName(columns, rows, emptyGoalCell);
+    if (store_) {
+        const std::size_t size = PatternDatabases::fileSize(columns, rows, emptyGoalCell, layout);
+        if (auto bytes = store_->read(name, size))
+            slot.tables =
+                PatternDatabases::fromFile(std::move(*bytes), columns, rows, emptyGoalCell, layout);
     }
-    return tables;
+    if (slot.tables || !build)
+        return;
+    slot.tables = PatternDatabases::build(columns, rows, emptyGoalCell, stop, layout);
+    if (!slot.tables)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        ++tablesBuilt_;
+    }
+    // A store that cannot keep them costs the next run a build, nothing more.
+    if (store_)
+        store_->write(name, slot.tables->fileBytes());
+}
+
+std::shared_ptr<const PatternDatabases> Solver::databases(
+    int columns, int rows, int emptyGoalCell, const std::stop_token& stop, bool wait,
+    std::chrono::steady_clock::time_point deadline) const {
+    const std::shared_ptr<TableSlot> tables = slot(columns, rows, emptyGoalCell);
+    std::unique_lock lock(tables->mutex, std::defer_lock);
+    if (wait || columns * rows < kMinCellsForSlowTables) {
+        // Another solve or a worker may be building them; a stop request, or the end of the
+        // budget, is heard meanwhile.
+        while (!lock.try_lock_for(kLockPoll)) {
+            if (stop.stop_requested() || std::chrono::steady_clock::now() >= deadline)
+                return nullptr;
+        }
+        if (!tables->tables)
+            fill(*tables, columns, rows, emptyGoalCell, stop, true);
+        return tables->tables;
+    }
+    // Another solve may be building them: this one does not wait.
+    if (!lock.try_lock())
+        return nullptr;
+    if (!tables->tables)
+        fill(*tables, columns, rows, emptyGoalCell, stop, false);
+    if (tables->tables)
+        return tables->tables;
+    lock.unlock();
+    // Built on a worker of low priority, which the solver stops and joins when it goes.
+    std::lock_guard guard(mutex_);
+    if (tables->building)
+        return nullptr;
+    tables->building = true;
+    builders_.emplace_back([this, tables, columns, rows, emptyGoalCell](std::stop_token stop) {
+        ::setpriority(PRIO_PROCESS, 0, 10);  // this thread only, on Linux
+        std::lock_guard lock(tables->mutex);
+        if (!tables->tables)
+            fill(*tables, columns, rows, emptyGoalCell, stop, true);
+        std::lock_guard guard(mutex_);
+        tables->building = false;
+    });
+    return nullptr;
+}
+
+std::optional<ExactSearchOutcome> Solver::searchExact(
+    int columns, int rows, const std::vector<int>& pieces, int emptyGoal, const SolveLimits& limits,
+    std::uint64_t nodeBudget, std::vector<int>& path,
+    std::chrono::steady_clock::time_point deadline, int weightTenths) const {
+    const CornerFlip flip = cornerFlip(columns, rows, emptyGoal, !options_.legacy);
+    // A solve with a budget waits for tables that are not ready only if the budget leaves
+    // ample time for a build (the deal's analysis); a hint falls back on a 12-cell corner.
+    const bool wait = !limits.budgeted() ||
+                      limits.deadline - std::chrono::steady_clock::now() > kTimeToWaitForTables;
+    const auto tables =
+        databases(columns, rows, flip(emptyGoal), limits.stop, wait, limits.deadline);
+    if (!tables)
+        return limits.stop.stop_requested() ? std::optional(ExactSearchOutcome::Stopped)
+                                            : std::nullopt;
+    const auto outcome =
+        weightTenths == 10
+            ? searchShortest(*tables, flip.board(pieces), limits.stop, nodeBudget, path, deadline)
+            : searchNearShortest(*tables, flip.board(pieces), limits.stop, weightTenths, path,
+                                 deadline);
+    for (int& cell : path)
+        cell = flip(cell);
+    return outcome;
 }
 
 std::optional<std::vector<int>> Solver::finish(
     EdgeReduction reduction, int emptyGoal, bool first,
-    const std::function<int(const EdgeReduction&)>& estimate, const std::stop_token& stop) const {
+    const std::function<int(const EdgeReduction&)>& estimate, const SolveLimits& limits) const {
     for (;;) {
         const Region& region = reduction.region();
-        const auto tables =
-            databases(region.columns(), region.rows(), reduction.toCorner(emptyGoal));
         std::vector<int> boardCells;
         std::vector<int> cornerPath;
         const bool budgeted = region.cells() > kSmallFinishCells;
         const std::uint64_t budget = !budgeted ? std::numeric_limits<std::uint64_t>::max()
                                      : first   ? kLargeFinishNodeBudget
                                                : kLaterFinishNodeBudget;
+        if (budgeted && !first && limits.pastDeadline())
+            return std::nullopt;
         const auto outcome =
-            searchShortest(*tables, reduction.corner(boardCells), stop, budget, cornerPath);
+            searchExact(region.columns(), region.rows(), reduction.corner(boardCells),
+                        reduction.toCorner(emptyGoal), limits, budget, cornerPath,
+                        budgeted ? limits.deadline : std::chrono::steady_clock::time_point::max());
         if (outcome == ExactSearchOutcome::Stopped) {
             return std::nullopt;
         }
@@ -182,9 +364,10 @@ std::optional<std::vector<int>> Solver::finish(
         if (!first) {
             return std::nullopt;  // the first candidate stands in
         }
-        // A 4 x 4 corner that takes long to search is cut down by one more edge.
+        // A 4 x 4 corner that takes long to search (or whose tables are not ready) is cut down
+        // by one more edge.
         std::vector<EdgeReduction> smaller =
-            reduceToCorner({reduction}, kSmallFinishCells, 1, estimate, stop);
+            reduceToCorner({reduction}, kSmallFinishCells, 1, estimate, limits.stop);
         if (smaller.empty()) {
             return std::nullopt;
         }
@@ -207,27 +390,88 @@ SolverBoard transposed(const SolverBoard& board) {
 
 }  // namespace
 
-Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal,
-                       std::stop_token stop) const {
-    Solution solution = solveNearShortest(board, goal, stop);
+Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal, std::stop_token stop,
+                       std::optional<std::chrono::milliseconds> budget) const {
+    checkBoards(board, goal);
+    SolveLimits limits{std::move(stop)};
+    if (budget)
+        limits.deadline = std::chrono::steady_clock::now() + *budget;
+    const std::vector<int> key = boardKey(board, goal);
+    // Another solve's solution serves this one if it is certain, or if this one has a budget
+    // too (it would find no better).
+    const auto serves = [&](const Solution& theirs) {
+        return !theirs.stopped && (!theirs.solvable || theirs.shortest || limits.budgeted());
+    };
+    std::shared_ptr<Pending> theirs;
+    std::shared_ptr<Pending> mine;
+    {
+        std::lock_guard lock(mutex_);
+        for (const auto& [solved, solution] : finished_)
+            if (solved == key && serves(solution))
+                return solution;
+        theirs = pending_[key].lock();
+        if (!theirs) {
+            mine = std::make_shared<Pending>();
+            pending_[key] = mine;
+        }
+    }
+    if (theirs) {
+        // The same board is being solved already: its solution is taken if it comes in time.
+        // Past that, this solve keeps to a near-shortest solution, leaving the proof to it.
+        std::unique_lock lock(theirs->mutex);
+        const auto waitUntil = limits.budgeted() ? limits.deadline - *budget * kFallbackTenths / 10
+                                                 : std::chrono::steady_clock::time_point::max();
+        theirs->done.wait_until(lock, limits.stop, waitUntil,
+                                [&] { return theirs->solution.has_value(); });
+        if (theirs->solution && serves(*theirs->solution))
+            return *theirs->solution;
+        if (limits.stop.stop_requested()) {
+            Solution stopped;
+            stopped.stopped = true;
+            return stopped;
+        }
+        if (!theirs->solution)
+            limits.deadline = std::chrono::steady_clock::now();  // straight to the fallback
+    }
+    Solution solution = solveNearShortest(board, goal, limits);
     // Every move carries one piece one cell, so a solution no longer than the pieces' summed
     // distances home is shortest, whatever the grid: near the goal that is often the case.
     if (solution.solvable && !solution.stopped &&
         solution.emptyCellPath.size() == std::size_t(distanceHome(board, goal)))
         solution.shortest = true;
+    if (mine) {
+        std::lock_guard lock(mutex_);
+        pending_.erase(key);
+        if (!solution.stopped) {
+            finished_.emplace_back(key, solution);
+            if (finished_.size() > kFinishedKept)
+                finished_.erase(finished_.begin());
+        }
+        std::lock_guard done(mine->mutex);
+        mine->solution = solution;
+        mine->done.notify_all();
+    }
     return solution;
 }
 
 Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& goal,
-                                   std::stop_token stop) const {
-    Solution solution = solveAsLaidOut(board, goal, stop);
-    // On grids three cells thin the edge fixing suits one way of lying
-    // better than the other from board to board: both are tried.
-    const bool thin =
-        std::min(board.columns, board.rows) == 3 && board.columns * board.rows > kMaxExactCells;
-    if (!thin || !solution.solvable || solution.stopped)
+                                   const SolveLimits& limits) const {
+    const auto started = std::chrono::steady_clock::now();
+    Solution solution = solveAsLaidOut(board, goal, limits);
+    // On grids three cells thin, and on those of up to 25 cells, the edge fixing suits one way of
+    // lying better than the other from board to board: both are tried, if the budget leaves time
+    // for the second (on Korf and Felner's 24-puzzle instances, 1.085 times the shortest length
+    // against 1.10 one way only).
+    const int cells = board.columns * board.rows;
+    const bool bothWays = (std::min(board.columns, board.rows) == 3 ||
+                           (cells <= kMaxCellsBothWays && !options_.legacy)) &&
+                          cells > kMaxExactCells;
+    if (!bothWays || !solution.solvable || solution.stopped)
         return solution;
-    const Solution turned = solveAsLaidOut(transposed(board), transposed(goal), stop);
+    const auto now = std::chrono::steady_clock::now();
+    if (limits.budgeted() && now + (now - started) * 5 / 4 > limits.deadline)
+        return solution;
+    const Solution turned = solveAsLaidOut(transposed(board), transposed(goal), limits);
     if (turned.stopped || turned.emptyCellPath.size() >= solution.emptyCellPath.size())
         return solution;
     solution.emptyCellPath.clear();
@@ -236,8 +480,70 @@ Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& 
     return solution;
 }
 
+Solution Solver::solveExactly(int columns, int rows, const std::vector<int>& pieces, int emptyGoal,
+                              const SolveLimits& limits) const {
+    Solution solution;
+    // Past a budget's first eight tenths, the exact search gives way to a near-shortest
+    // solution through a 12-cell corner, which takes milliseconds once the corner's tables are
+    // there: they are read or built first (a fraction of a second), so the budget holds.
+    const int cells = columns * rows;
+    if (limits.budgeted() && cells > kSmallFinishCells && !options_.legacy) {
+        const int column = emptyGoal % columns, row = emptyGoal / columns;
+        if ((column == 0 || column == columns - 1) && (row == 0 || row == rows - 1)) {
+            if (columns >= 4)
+                databases(columns - 1, rows, columns * rows - rows - 1, limits.stop);
+            if (rows >= 4)
+                databases(columns, rows - 1, columns * rows - columns - 1, limits.stop);
+        }
+    }
+    auto deadline = limits.deadline;
+    if (limits.budgeted())
+        deadline -= (limits.deadline - std::chrono::steady_clock::now()) * kFallbackTenths / 10;
+    const auto outcome =
+        searchExact(columns, rows, pieces, emptyGoal, limits,
+                    std::numeric_limits<std::uint64_t>::max(), solution.emptyCellPath, deadline);
+    solution.shortest = outcome == ExactSearchOutcome::Solved;
+    solution.stopped = outcome == ExactSearchOutcome::Stopped;
+    if (solution.shortest || solution.stopped || columns * rows <= kSmallFinishCells)
+        return solution;
+    solution.emptyCellPath.clear();
+    std::vector<EdgeReduction> starts;
+    starts.emplace_back(columns, rows, pieces, emptyGoal, limits.stop);
+    const auto estimate = [](const EdgeReduction& reduction) {
+        return kFinishMovesPerDistance * reduction.regionDistance() / 10;
+    };
+    const std::vector<EdgeReduction> reduced =
+        reduceToCorner(starts, kSmallFinishCells, kFallbackCandidates, estimate, limits.stop);
+    std::optional<std::vector<int>> best;
+    for (const EdgeReduction& reduction : reduced) {
+        std::optional<std::vector<int>> path = finish(reduction, emptyGoal, true, estimate, limits);
+        if (path && (!best || path->size() < best->size()))
+            best = std::move(path);
+    }
+    // The rest of the budget goes to the tables' search with their estimate weighted, which
+    // comes within a tenth or so of the shortest on most boards, then less weighted while time
+    // is left.
+    for (const int weightTenths : kWeightedSearchTenths) {
+        std::vector<int> weighted;
+        if (!outcome || limits.pastDeadline() ||
+            searchExact(columns, rows, pieces, emptyGoal, limits,
+                        std::numeric_limits<std::uint64_t>::max(), weighted,
+                        limits.deadline - kWeightedSearchMargin,
+                        weightTenths) != ExactSearchOutcome::Solved)
+            break;
+        if (!best || weighted.size() < best->size())
+            best = std::move(weighted);
+    }
+    if (!best) {
+        solution.stopped = true;
+        return solution;
+    }
+    solution.emptyCellPath = std::move(*best);
+    return solution;
+}
+
 Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goal,
-                                std::stop_token stop) const {
+                                const SolveLimits& limits) const {
     Solution solution;
     if (!isSolvable(board, goal)) {
         solution.solvable = false;
@@ -247,15 +553,10 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
     const int rows = board.rows;
     std::vector<int> pieces = inGoalTerms(board, goal);
     const int emptyGoal = goalCells(goal)[0];
+    const std::stop_token& stop = limits.stop;
 
-    if (columns * rows <= kMaxExactCells) {
-        const auto outcome =
-            searchShortest(*databases(columns, rows, emptyGoal), pieces, stop,
-                           std::numeric_limits<std::uint64_t>::max(), solution.emptyCellPath);
-        solution.shortest = outcome == ExactSearchOutcome::Solved;
-        solution.stopped = outcome == ExactSearchOutcome::Stopped;
-        return solution;
-    }
+    if (columns * rows <= kMaxExactCells)
+        return solveExactly(columns, rows, pieces, emptyGoal, limits);
 
     // The edges are fixed from the board as it is (small grids only) and from where whole-board
     // beam searches leave it. Pieces of the first edges weigh more in those searches, since
@@ -274,7 +575,7 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
     const auto beamStart = [&](const std::vector<int>& weight, int width, int movesPerDistance) {
         EdgeReduction start(columns, rows, pieces, emptyGoal, stop);
         for (int cell : beamTowardGoal(columns, rows, pieces, emptyGoal, weight, width,
-                                       movesPerDistance, stop)) {
+                                       movesPerDistance, stop, options_.legacy)) {
             start.slide(cell);
         }
         return start;
@@ -299,13 +600,31 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
 
     // Grids with 4 or more cells a side reach a 4 x 4 corner; on small ones its shortest finish
     // is worth the wait. Small grids also carry several ways of fixing the edges side by side,
-    // judged by the corner's tables once they reach it.
-    const bool largeFinish = smallGrid && std::min(columns, rows) >= 4;
+    // judged by the corner's tables once they reach it. A solve with a budget does not wait for
+    // those tables to be built, and finishes on 12-cell corners meanwhile.
+    std::shared_ptr<const PatternDatabases> cornerTables;
+    if (smallGrid && std::min(columns, rows) >= 4) {
+        // The 4 x 4 corner the edges come down to, and where the empty goal cell lies in it.
+        const std::vector<int> cornerLine =
+            edgeLineOfCells(columns, rows, emptyGoal, kLargeFinishCells);
+        const int last = cornerLine[emptyGoal];
+        int left = columns, top = rows;
+        for (int cell = 0; cell < columns * rows; ++cell)
+            if (cornerLine[cell] == last) {
+                left = std::min(left, cell % columns);
+                top = std::min(top, cell / columns);
+            }
+        const int cornerGoal = (emptyGoal / columns - top) * 4 + emptyGoal % columns - left;
+        const CornerFlip flip = cornerFlip(4, 4, cornerGoal, !options_.legacy);
+        cornerTables = databases(4, 4, flip(cornerGoal), stop, !limits.budgeted());
+    }
+    const bool largeFinish = cornerTables != nullptr;
     const auto estimate = [&](const EdgeReduction& reduction) {
         if (largeFinish && reduction.region().cells() == kLargeFinishCells) {
             std::vector<int> boardCells;
-            return lowerBound(*databases(4, 4, reduction.toCorner(emptyGoal)),
-                              reduction.corner(boardCells));
+            const CornerFlip flip =
+                cornerFlip(4, 4, reduction.toCorner(emptyGoal), !options_.legacy);
+            return lowerBound(*cornerTables, flip.board(reduction.corner(boardCells)));
         }
         return kFinishMovesPerDistance * reduction.regionDistance() / 10;
     };
@@ -317,7 +636,7 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
     const std::size_t finishes = largeFinish ? kLargeCornerExactFinishes : reduced.size();
     for (std::size_t i = 0; i < reduced.size() && i < finishes; ++i) {
         std::optional<std::vector<int>> path =
-            finish(reduced[i], emptyGoal, i == 0, estimate, stop);
+            finish(reduced[i], emptyGoal, i == 0, estimate, limits);
         if (stop.stop_requested()) {
             solution.stopped = true;
             return solution;

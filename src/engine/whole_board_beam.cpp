@@ -7,13 +7,88 @@
 
 namespace mosaic {
 
+namespace {
+
+// The keys of the boards taken into a beam: open addressing over twice as many slots as keys,
+// emptied for each step by a stamp rather than by clearing.
+class KeySet {
+public:
+    void clear(std::size_t most) {
+        std::size_t size = 16;
+        while (size < 2 * most) {
+            size *= 2;
+        }
+        if (size > keys_.size()) {
+            keys_.assign(size, 0);
+            stamps_.assign(size, 0);
+            stamp_ = 0;
+        }
+        mask_ = size - 1;
+        ++stamp_;
+    }
+    // False if the key was there already.
+    bool insert(std::uint64_t key) {
+        for (std::size_t slot = key & mask_;; slot = (slot + 1) & mask_) {
+            if (stamps_[slot] != stamp_) {
+                stamps_[slot] = stamp_;
+                keys_[slot] = key;
+                return true;
+            }
+            if (keys_[slot] == key) {
+                return false;
+            }
+        }
+    }
+
+private:
+    std::vector<std::uint64_t> keys_;
+    std::vector<std::uint32_t> stamps_;
+    std::uint32_t stamp_ = 0;
+    std::size_t mask_ = 0;
+};
+
+// The selection this search first made: the best twice the width by (total, key), sorted, and the
+// first of boards met twice; its callers then kept the first `beamWidth` of these.
+template <typename Candidate>
+void selectByComparison(std::vector<Candidate>& candidates, int beamWidth) {
+    const auto better = [](const Candidate& a, const Candidate& b) {
+        return a.total != b.total ? a.total < b.total : a.hash < b.hash;
+    };
+    const auto kept =
+        candidates.begin() + std::min<std::ptrdiff_t>(2 * beamWidth, std::ssize(candidates));
+    std::nth_element(candidates.begin(), kept - 1, candidates.end(), better);
+    std::sort(candidates.begin(), kept, better);
+    candidates.erase(kept, candidates.end());
+    candidates.erase(
+        std::unique(candidates.begin(), candidates.end(),
+                    [](const Candidate& a, const Candidate& b) { return a.hash == b.hash; }),
+        candidates.end());
+}
+
+}  // namespace
+
 std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& start,
                                 int emptyPiece, const std::vector<int>& weight, int beamWidth,
-                                int movesPerDistance, const std::stop_token& stop) {
+                                int movesPerDistance, const std::stop_token& stop,
+                                bool firstSelection) {
     const int cells = columns * rows;
+    // Rows and columns of the cells, and each piece's weighted distance from each cell, looked
+    // up rather than divided out: the search asks for them millions of times.
+    std::vector<int> rowOf(static_cast<std::size_t>(cells)), columnOf(rowOf.size());
+    for (int cell = 0; cell < cells; ++cell) {
+        rowOf[cell] = cell / columns;
+        columnOf[cell] = cell % columns;
+    }
+    std::vector<int> weighted(static_cast<std::size_t>(cells) * cells);
+    for (int cell = 0; cell < cells; ++cell) {
+        for (int piece = 0; piece < cells; ++piece) {
+            weighted[std::size_t(cell * cells + piece)] =
+                weight[piece] *
+                (std::abs(columnOf[cell] - columnOf[piece]) + std::abs(rowOf[cell] - rowOf[piece]));
+        }
+    }
     const auto distance = [&](int cell, int piece) {
-        return weight[piece] * (std::abs(cell % columns - piece % columns) +
-                                std::abs(cell / columns - piece / columns));
+        return weighted[std::size_t(cell * cells + piece)];
     };
     // Random keys per (piece, cell): a board's key is the XOR over its cells, so boards reached
     // by different moves are kept once.
@@ -46,24 +121,23 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
     // Pairs of pieces in their goal row (or column) but in the wrong order there: one of them
     // must leave the line and come back, two moves more than their distances say.
     const auto conflicts = [&](const std::uint8_t* board, int piece, int cell, bool alongRow) {
-        int sum = 0;
-        const int step = alongRow ? 1 : columns;
-        const int count = alongRow ? columns : rows;
-        const int first = alongRow ? cell - cell % columns : cell % columns;
-        const int here = alongRow ? cell % columns : cell / columns;
-        const int goalHere = alongRow ? piece % columns : piece / columns;
-        if (alongRow ? piece / columns != cell / columns : piece % columns != cell % columns) {
+        const std::vector<int>& lineOf = alongRow ? rowOf : columnOf;
+        if (lineOf[piece] != lineOf[cell]) {
             return 0;
         }
-        for (int i = 0; i < count; ++i) {
-            const int other = board[first + i * step];
-            if (i == here || other == emptyPiece) {
+        const std::vector<int>& placeOf = alongRow ? columnOf : rowOf;
+        const int step = alongRow ? 1 : columns;
+        const int count = alongRow ? columns : rows;
+        const int first = alongRow ? cell - columnOf[cell] : columnOf[cell];
+        const int here = placeOf[cell];
+        const int goalHere = placeOf[piece];
+        int sum = 0;
+        for (int i = 0, at = first; i < count; ++i, at += step) {
+            const int other = board[at];
+            if (i == here || other == emptyPiece || lineOf[other] != lineOf[piece]) {
                 continue;
             }
-            const bool sameLine =
-                alongRow ? other / columns == piece / columns : other % columns == piece % columns;
-            const int goalThere = alongRow ? other % columns : other / columns;
-            if (sameLine && (i - here) * (goalThere - goalHere) < 0) {
+            if ((i - here) * (placeOf[other] - goalHere) < 0) {
                 sum += weight[piece] + weight[other];
             }
         }
@@ -86,14 +160,19 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
         }
     }
     std::vector<Entry> beam{first};
+    std::vector<Entry> nextBeam;
+    std::vector<std::uint8_t> nextBoards;
     // Scores are in tenths of moves: weights are tenths, so are `movesPerDistance`.
     long bestScore = static_cast<long>(first.total) * movesPerDistance / 10;
     int bestHistory = -1;
     int sinceBest = 0;
     std::vector<Candidate> candidates;
+    std::vector<Candidate> ordered;
+    std::vector<std::size_t> bucketEnds;
+    KeySet seen;
     // The search ends once a while has passed without a better point to cut.
     for (int depth = 1; sinceBest < 4 * (columns + rows); ++depth, ++sinceBest) {
-        if (depth % 64 == 0 && stop.stop_requested()) {
+        if (depth % 8 == 0 && stop.stop_requested()) {  // a few milliseconds apart
             return {};
         }
         candidates.clear();
@@ -111,7 +190,7 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
                 }
                 const int piece = board[cell];
                 // A move across rows changes the piece's row conflicts only, and the other way.
-                const bool acrossRows = cell / columns != empty / columns;
+                const bool acrossRows = rowOf[cell] != rowOf[empty];
                 int total = entry.total + distance(empty, piece) - distance(cell, piece) -
                             conflicts(board, piece, cell, acrossRows);
                 // The board is changed for the count and changed back.
@@ -126,26 +205,59 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
                          keys[emptyPiece * cells + empty] ^ keys[emptyPiece * cells + cell]});
             }
         }
-        // Only the best are kept; twice the width leaves room for boards met twice.
+        if (firstSelection) {
+            selectByComparison(candidates, beamWidth);
+        }
+        // A board reached twice is kept once; of the rest only the best are kept, by total and
+        // then by key.
+        seen.clear(candidates.size());
+        std::erase_if(candidates, [&](const Candidate& c) { return !seen.insert(c.hash); });
         const auto better = [](const Candidate& a, const Candidate& b) {
             return a.total != b.total ? a.total < b.total : a.hash < b.hash;
         };
-        const auto kept =
-            candidates.begin() + std::min<std::ptrdiff_t>(2 * beamWidth, std::ssize(candidates));
-        std::nth_element(candidates.begin(), kept - 1, candidates.end(), better);
-        std::sort(candidates.begin(), kept, better);
-        candidates.erase(kept, candidates.end());
-        std::vector<Entry> nextBeam;
-        std::vector<std::uint8_t> nextBoards;
-        for (std::size_t c = 0; c < candidates.size(); ++c) {
-            const Candidate& candidate = candidates[c];
-            if (static_cast<int>(nextBeam.size()) == beamWidth) {
-                break;
+        const std::size_t kept = std::min<std::size_t>(std::size_t(beamWidth), candidates.size());
+        const auto [lowest, highest] = std::minmax_element(
+            candidates.begin(), candidates.end(),
+            [](const Candidate& a, const Candidate& b) { return a.total < b.total; });
+        const std::size_t range = std::size_t(highest->total - lowest->total) + 1;
+        if (firstSelection) {
+            candidates.resize(kept);
+        } else if (range <= 4 * candidates.size()) {
+            // Totals are whole numbers close together: counting them places the candidates by
+            // total in one pass, and only within the total cut through are the lowest keys picked.
+            // Selecting by comparisons alone took a third of the time of a solve.
+            const int low = lowest->total;
+            bucketEnds.assign(range + 1, 0);
+            for (const Candidate& candidate : candidates) {
+                ++bucketEnds[std::size_t(candidate.total - low) + 1];
             }
-            // Equal boards have equal totals, so the sort puts them side by side.
-            if (c > 0 && candidates[c - 1].hash == candidate.hash) {
-                continue;
+            for (std::size_t t = 1; t <= range; ++t) {
+                bucketEnds[t] += bucketEnds[t - 1];
             }
+            ordered.resize(candidates.size());
+            for (const Candidate& candidate : candidates) {
+                ordered[bucketEnds[std::size_t(candidate.total - low)]++] = candidate;
+            }
+            // bucketEnds[t] is now where total low + t ends.
+            const auto cut = std::upper_bound(bucketEnds.begin(), bucketEnds.end(), kept - 1);
+            const std::size_t cutBegin = cut == bucketEnds.begin() ? 0 : *(cut - 1);
+            if (kept < *cut) {
+                std::nth_element(ordered.begin() + std::ptrdiff_t(cutBegin),
+                                 ordered.begin() + std::ptrdiff_t(kept),
+                                 ordered.begin() + std::ptrdiff_t(*cut), better);
+            }
+            ordered.resize(kept);
+            std::swap(candidates, ordered);
+        } else {
+            const auto end = candidates.begin() + std::ptrdiff_t(kept);
+            std::nth_element(candidates.begin(), end - 1, candidates.end(), better);
+            std::sort(candidates.begin(), end, better);
+            candidates.erase(end, candidates.end());
+        }
+        nextBeam.clear();
+        nextBoards.clear();
+        nextBoards.reserve(candidates.size() * std::size_t(cells));
+        for (const Candidate& candidate : candidates) {
             const Entry& parent = beam[candidate.from];
             const std::size_t offset = nextBoards.size();
             nextBoards.insert(
@@ -158,8 +270,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             nextBeam.push_back({candidate.cell, parent.empty, candidate.total, candidate.hash,
                                 static_cast<int>(steps.size()) - 1});
         }
-        beam = std::move(nextBeam);
-        boards = std::move(nextBoards);
+        std::swap(beam, nextBeam);
+        std::swap(boards, nextBoards);
         const long score =
             static_cast<long>(beam.front().total) * movesPerDistance / 10 + 10L * depth;
         if (score < bestScore) {

@@ -15,9 +15,11 @@ namespace mosaic {
 
 // `start` is in goal terms (each cell holds its piece's goal cell); `weight` gives each piece's
 // weight in tenths, indexed by goal cell. Returns the cells the empty cell moves into; empty if
-// stopped.
+// stopped. `firstSelection` keeps the beam the way this search first did (by comparisons, up to
+// twice the width before boards met twice are dropped), for benchmarks.
 std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& start,
                                 int emptyPiece, const std::vector<int>& weight, int beamWidth,
-                                int movesPerDistance, const std::stop_token& stop);
+                                int movesPerDistance, const std::stop_token& stop,
+                                bool firstSelection = false);
 
 }  // namespace mosaic

@@ -756,7 +756,7 @@ void MainWindow::solveInBackground(const SolverBoard& board, const SolverBoard& 
         } markDone{*done};
         Solution solution;
         try {
-            solution = solver_.solve(board, goal, stop);
+            solution = solver_.solve(board, goal, stop, solveBudget(channel));
         } catch (const std::exception&) {
             solution.solvable = false;  // boards the solver cannot take count as unsolvable
         }

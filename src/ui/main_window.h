@@ -7,6 +7,7 @@
 
 #include "engine/session.h"
 #include "files/best_results.h"
+#include "files/table_store.h"
 #include "ui/about_window.h"
 #include "ui/custom_size_window.h"
 #include "ui/picture_viewer.h"
@@ -136,7 +137,8 @@ private:
     // The solver and the workers it runs on, one for play and one for the
     // analysis of a new game, and those told to stop that have not ended
     // yet; the workers go first.
-    Solver solver_;
+    // Its tables are kept in the user's cache folder, so a fresh process reads them.
+    Solver solver_{std::make_shared<FolderTableStore>(FolderTableStore::userCacheFolder())};
     struct StoppedWorker {
         std::jthread thread;
         std::shared_ptr<std::atomic<bool>> done;

@@ -1,17 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solver against searches of its own kind written plainly here: a breadth-first search over
-// every 3 x 3 board, and an IDA* with Manhattan distance only on 3 x 4, 4 x 3 and 4 x 4 boards.
-// Larger grids are checked for legal solutions within the length the game allows.
+// every 3 x 3 board, and an IDA* with Manhattan distance only on grids of 12 to 16 cells; against
+// the published lengths of a few of Korf's 15-puzzle instances. Larger grids are checked for legal
+// solutions within the length the game allows. Solvers share one table cache in the build folder,
+// so that each test process reads the tables rather than builds them.
 
 #include "engine/solver.h"
+#include "engine/exact_search.h"
 #include "engine/solver_boards.h"
+#include "files/table_store.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <stop_token>
 #include <string>
 #include <thread>
@@ -23,6 +31,13 @@ namespace {
 using mosaic::SolverBoard;
 using solver_boards::GoalOrder;
 using solver_boards::kGoalOrders;
+
+// One solver for a test process, its tables kept in the build folder between processes.
+const mosaic::Solver& CachedSolver() {
+    static const mosaic::Solver solver(
+        std::make_shared<mosaic::FolderTableStore>(MOSAIC_TEST_TABLE_CACHE));
+    return solver;
+}
 
 std::string Describe(const SolverBoard& board) {
     std::string text = std::to_string(board.columns) + "x" + std::to_string(board.rows) + ":";
@@ -89,7 +104,7 @@ std::unordered_map<std::uint64_t, int> DistancesFrom(const SolverBoard& goal) {
 }
 
 TEST(SearchSolver, ThreeByThreeMatchesBreadthFirstSearchInEveryOrder) {
-    mosaic::Solver solver;
+    const mosaic::Solver& solver = CachedSolver();
     std::mt19937 random(3);
     for (GoalOrder order : kGoalOrders) {
         const SolverBoard goal = solver_boards::goalBoard(3, 3, order);
@@ -111,7 +126,7 @@ TEST(SearchSolver, ThreeByThreeMatchesBreadthFirstSearchInEveryOrder) {
     }
 }
 
-// ---- 3 x 4, 4 x 3 and 4 x 4: IDA* with Manhattan distance alone -----------------------------
+// ---- 12 to 16 cells: IDA* with Manhattan distance alone --------------------------------------
 
 struct PlainSearch {
     SolverBoard board;
@@ -162,12 +177,13 @@ struct PlainSearch {
 };
 
 TEST(SearchSolver, UpToSixteenCellsMatchesPlainSearch) {
-    mosaic::Solver solver;
+    const mosaic::Solver& solver = CachedSolver();
     std::mt19937 random(34);
-    for (const auto& [columns, rows] : {std::pair{3, 4}, std::pair{4, 3}, std::pair{4, 4}}) {
+    for (const auto& [columns, rows] :
+         {std::pair{3, 4}, std::pair{4, 3}, std::pair{4, 4}, std::pair{3, 5}, std::pair{5, 3}}) {
         for (GoalOrder order : kGoalOrders) {
             const SolverBoard goal = solver_boards::goalBoard(columns, rows, order);
-            for (int i = 0; i < 6; ++i) {
+            for (int i = 0; i < 4; ++i) {
                 const SolverBoard board = solver_boards::scrambledBoard(
                     goal, 30 + static_cast<int>(random() % 11), random);
                 SCOPED_TRACE(Describe(board));
@@ -183,13 +199,81 @@ TEST(SearchSolver, UpToSixteenCellsMatchesPlainSearch) {
     }
 }
 
-// ---- Larger grids ---------------------------------------------------------------------------
+// ---- Korf's 15-puzzle instances and the hardest 4 x 4 boards --------------------------------
 
-// One solver for these tests, so that its tables are built once.
-const mosaic::Solver& LargeGridSolver() {
-    static const mosaic::Solver solver;
-    return solver;
+// Korf's goal has the empty cell top left and piece k on cell k; the solver takes any goal.
+SolverBoard KorfGoal() {
+    SolverBoard goal{4, 4, std::vector<int>(16)};
+    for (int cell = 0; cell < 16; ++cell)
+        goal.cells[std::size_t(cell)] = cell;
+    return goal;
 }
+
+TEST(SearchSolver, SolvesKorfsInstancesInTheirPublishedLengths) {
+    // The quickest few of the 100, by their numbers in the paper.
+    const int chosen[] = {16, 42, 55, 79, 85, 97};
+    std::ifstream file(MOSAIC_KORF_INSTANCES);
+    std::vector<std::pair<int, SolverBoard>> instances;
+    for (std::string line; std::getline(file, line);) {
+        std::istringstream fields(line);
+        int number = 0, length = 0;
+        SolverBoard board{4, 4, std::vector<int>(16)};
+        if (line.starts_with('#') || !(fields >> number >> length) ||
+            std::find(std::begin(chosen), std::end(chosen), number) == std::end(chosen))
+            continue;
+        for (int& cell : board.cells)
+            fields >> cell;
+        instances.emplace_back(length, board);
+    }
+    ASSERT_EQ(instances.size(), std::size(chosen));
+    for (const auto& [length, board] : instances) {
+        SCOPED_TRACE(Describe(board));
+        const mosaic::Solution solution = CachedSolver().solve(board, KorfGoal());
+        EXPECT_TRUE(solution.shortest);
+        EXPECT_EQ(CheckedLength(board, solution, KorfGoal()), length);
+    }
+}
+
+TEST(SearchSolver, TwoSolvesOfOneBoardAtOnceSearchOnce) {
+    // The deal's analysis and a hint on the same board: whichever comes second takes the
+    // other's solution. Korf's instance 1, 57 moves.
+    const SolverBoard goal = KorfGoal();
+    const SolverBoard board{4, 4, {14, 13, 15, 7, 11, 12, 9, 5, 6, 0, 2, 1, 4, 8, 10, 3}};
+    mosaic::Solution solutions[2];
+    std::uint64_t searched[2] = {};
+    {
+        std::jthread analysis([&] {
+            const std::uint64_t before = mosaic::exactSearchNodes();
+            solutions[0] = CachedSolver().solve(board, goal);
+            searched[0] = mosaic::exactSearchNodes() - before;
+        });
+        std::jthread hint([&] {
+            const std::uint64_t before = mosaic::exactSearchNodes();
+            solutions[1] = CachedSolver().solve(board, goal, {}, std::chrono::seconds(20));
+            searched[1] = mosaic::exactSearchNodes() - before;
+        });
+    }
+    EXPECT_TRUE((searched[0] == 0) != (searched[1] == 0)) << searched[0] << " " << searched[1];
+    EXPECT_EQ(solutions[0].emptyCellPath, solutions[1].emptyCellPath);
+    EXPECT_EQ(CheckedLength(board, solutions[1], goal), 57);
+}
+
+TEST(SearchSolver, AHintOnABoardEightyMovesFromTheGoalComesWithinItsBudget) {
+    // One of the 4 x 4 boards farthest from the goal (80 moves; Brüngger et al., 1999), whose
+    // exact search takes minutes: a solve with a budget ends with a solution all the same.
+    const SolverBoard goal = KorfGoal();
+    const SolverBoard board{4, 4, {15, 14, 8, 12, 10, 11, 9, 13, 2, 6, 5, 1, 3, 7, 4, 0}};
+    const auto started = std::chrono::steady_clock::now();
+    const mosaic::Solution solution =
+        CachedSolver().solve(board, goal, {}, std::chrono::milliseconds(1000));
+    // Far looser than the budget, so a busy machine does not fail it; a solve that ignores
+    // its budget takes minutes.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_FALSE(solution.shortest);
+    EXPECT_GE(CheckedLength(board, solution, goal), 80);
+}
+
+// ---- Larger grids ---------------------------------------------------------------------------
 
 TEST(SearchSolver, LargerGridsTakeAFractionOfTheClassicPlayersMoves) {
     // Grids four or more cells a side stay under six tenths of the classic player's moves on
@@ -199,12 +283,12 @@ TEST(SearchSolver, LargerGridsTakeAFractionOfTheClassicPlayersMoves) {
     struct Case {
         int columns, rows, boardsPerOrder, maxTenths;
     };
-    const Case cases[] = {{5, 5, 2, 6}, {6, 4, 2, 6}, {4, 6, 1, 6},  {7, 7, 1, 6},
-                          {9, 3, 1, 7}, {3, 8, 1, 7}, {10, 3, 1, 7}, {10, 10, 1, 6}};
-    const mosaic::Solver& solver = LargeGridSolver();
+    // A few boards; bench/solver_bench.cpp measures the share over many.
+    const Case cases[] = {{5, 5, 1, 6}, {6, 4, 1, 6}, {9, 3, 1, 7}, {10, 10, 1, 6}};
+    const mosaic::Solver& solver = CachedSolver();
     std::mt19937 random(55);
     for (const Case& c : cases) {
-        for (GoalOrder order : kGoalOrders) {
+        for (GoalOrder order : {GoalOrder::RowsDescending, GoalOrder::ColumnsAscending}) {
             const SolverBoard goal = solver_boards::goalBoard(c.columns, c.rows, order);
             for (int i = 0; i < c.boardsPerOrder; ++i) {
                 const SolverBoard board = solver_boards::randomBoard(goal, random);
@@ -228,14 +312,14 @@ TEST(SearchSolver, FindsTheShortestSolutionOfAThinBoardTheClassicPlayerSolvesWel
     for (int cell = 0; cell < 18; ++cell)
         board.cells[std::size_t(cell)] = goal.cells[std::size_t(goalCells[cell])];
     EXPECT_EQ(solver_boards::classicMoves(board, goal), 103);
-    EXPECT_EQ(CheckedLength(board, LargeGridSolver().solve(board, goal), goal), 63);
+    EXPECT_EQ(CheckedLength(board, CachedSolver().solve(board, goal), goal), 63);
 }
 
 TEST(SearchSolver, ASolutionAsLongAsThePiecesDistancesHomeIsShortestOnAnyGrid) {
     const SolverBoard goal = solver_boards::goalBoard(7, 5, GoalOrder::RowsAscending);
     SolverBoard board = goal;
     ASSERT_TRUE(solver_boards::play(board, {33, 32, 25}));  // three cells along, then up
-    const mosaic::Solution solution = LargeGridSolver().solve(board, goal);
+    const mosaic::Solution solution = CachedSolver().solve(board, goal);
     EXPECT_EQ(CheckedLength(board, solution, goal), 3);
     EXPECT_TRUE(solution.shortest);
 }
@@ -264,6 +348,42 @@ TEST(SearchSolver, AStopRequestEndsTheSolveWithoutAPath) {
         solver.solve(solver_boards::randomBoard(goal, random), goal, stop.get_token());
     EXPECT_TRUE(solution.stopped);
     EXPECT_TRUE(solution.emptyCellPath.empty());
+}
+
+TEST(SearchSolver, ASmallGridIsNotHeldUpByAnotherGridsBuildWhichAStopRequestEnds) {
+    // A solver with no store builds its 4 x 4 tables, which takes seconds; a 3 x 3 solve
+    // meanwhile needs tables of its own only. Then the stop request ends the build, and the
+    // unfinished tables are not kept.
+    const mosaic::Solver solver;
+    std::mt19937 random(21);
+    const SolverBoard square = solver_boards::goalBoard(4, 4, GoalOrder::RowsAscending);
+    const SolverBoard small = solver_boards::goalBoard(3, 3, GoalOrder::RowsAscending);
+    const SolverBoard squareBoards[] = {solver_boards::randomBoard(square, random),
+                                        solver_boards::randomBoard(square, random)};
+    const SolverBoard board = solver_boards::scrambledBoard(small, 30, random);
+    std::atomic<bool> squareDone = false;
+    mosaic::Solution squareSolution;
+    std::jthread squareSolve([&](std::stop_token stop) {
+        squareSolution = solver.solve(squareBoards[0], square, stop);
+        squareDone = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the build is under way
+    EXPECT_TRUE(solver.solve(board, small).shortest);
+    // Another 4 x 4 solve waits for that build, and stops when asked all the same.
+    mosaic::Solution waiterSolution;
+    std::jthread waiter([&](std::stop_token stop) {
+        waiterSolution = solver.solve(squareBoards[1], square, stop);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    waiter.request_stop();
+    waiter.join();
+    EXPECT_TRUE(waiterSolution.stopped);
+    EXPECT_FALSE(squareDone);
+    squareSolve.request_stop();
+    squareSolve.join();
+    EXPECT_TRUE(squareSolution.stopped);
+    EXPECT_EQ(solver.tablesBuilt(), 1);
+    EXPECT_LT(solver.tableBytes(), 1'000'000u);  // the 3 x 3 tables only
 }
 
 TEST(SearchSolver, SolvesRunSideBySideOnOneSolver) {
