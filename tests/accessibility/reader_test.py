@@ -31,7 +31,7 @@ GAME = None  # the game binary, from the command line
 # after it did, so that a second, unwanted event is heard too.  Neither is an
 # assertion about speed: a slow machine only makes a failing run slower.
 ARRIVAL_LIMIT = 8.0
-LISTEN_AFTER = 1.0
+LISTEN_AFTER = 0.5
 
 AT_SPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 AT_SPI_REGISTRY = "/usr/libexec/at-spi2-registryd"

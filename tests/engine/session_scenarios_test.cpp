@@ -102,8 +102,8 @@ void finishByHand(TestSession& t) {
             }
         return;
     }
-    static const Solver solver;
-    const Solution solution = solver.solve(solverBoardOf(s.board()), solverBoardOf(s.goal()));
+    const Solution solution =
+        testing::cachedSolver().solve(solverBoardOf(s.board()), solverBoardOf(s.goal()));
     for (const int index : solution.emptyCellPath)
         s.clickPiece(s.board().label({index % s.board().columns() + 1,
                                       index / s.board().columns() + 1}));

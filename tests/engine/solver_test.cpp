@@ -8,6 +8,7 @@
 #include "engine/solver.h"
 #include "engine/exact_search.h"
 #include "engine/solver_boards.h"
+#include "engine/test_session.h"
 #include "files/table_store.h"
 
 #include <gtest/gtest.h>
@@ -34,9 +35,7 @@ using solver_boards::kGoalOrders;
 
 // One solver for a test process, its tables kept in the build folder between processes.
 const mosaic::Solver& CachedSolver() {
-    static const mosaic::Solver solver(
-        std::make_shared<mosaic::FolderTableStore>(MOSAIC_TEST_TABLE_CACHE));
-    return solver;
+    return mosaic::testing::cachedSolver();
 }
 
 std::string Describe(const SolverBoard& board) {

@@ -4,10 +4,12 @@
 // A game session on a recording platform, for tests.
 
 #include "engine/session.h"
+#include "files/table_store.h"
 
 #include <QImage>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -15,6 +17,13 @@
 #include <vector>
 
 namespace mosaic::testing {
+
+// One solver for all the tests of a process, its tables kept in the build
+// folder: built by the first test run that needs them, read by the others.
+inline const Solver& cachedSolver() {
+    static const Solver solver(std::make_shared<FolderTableStore>(MOSAIC_TEST_TABLE_CACHE));
+    return solver;
+}
 
 // Records what the game asks of the platform and answers from a script.
 class FakePlatform : public Platform {
@@ -41,11 +50,10 @@ public:
         solves.push_back({board, goal, ticket, channel});
     }
     void finishSolves(GameSession& session) {
-        static const Solver solver;
         while (!solves.empty()) {
             const auto [board, goal, ticket, channel] = solves.front();
             solves.pop_front();
-            session.solutionFound(ticket, solver.solve(board, goal), channel);
+            session.solutionFound(ticket, cachedSolver().solve(board, goal), channel);
         }
     }
     std::vector<std::string> gameCompleted(const CompletedGame& game) override {
