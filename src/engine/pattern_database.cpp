@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <iterator>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
@@ -23,11 +24,15 @@ constexpr auto kBitCount = [] {
     return counts;
 }();
 constexpr int kMaxGroupSize = 6;  // 16*15*...*11 entries: 5.8 MB a table, densely indexed
+// Grids of this many cells (4 x 4) are indexed by 4 bits a cell.
+constexpr int kPlainCells = 16;
 
 // The cache file's format; a file of another version is rebuilt.
 constexpr std::uint32_t kFormatVersion = 1;
 constexpr char kMagic[8] = {'M', 'O', 'S', 'A', 'I', 'C', 'P', 'D'};
+// The header holds each piece's group: 64 bytes up to 16 pieces, 96 for more.
 constexpr std::size_t kHeaderBytes = 64;
+constexpr std::size_t kLargeHeaderBytes = 96;
 constexpr std::size_t kChecksumBytes = 8;
 // Within a level of a table's search, a stop request is checked this often.
 constexpr std::uint32_t kStopCheckEntries = 1u << 16;
@@ -38,33 +43,47 @@ constexpr std::uint32_t kStopCheckEntries = 1u << 16;
 constexpr int kSquareSplit[] = {1, 2, 3, 5, 6, 7, 9, 10, 11, 12, 13, 14, 0, 4, 8};
 constexpr int kSquareGroupSizes[] = {6, 6, 3};
 constexpr int kLegacySquareOrder[] = {0, 1, 4, 5, 8, 9, 2, 3, 6, 7, 10, 11, 12, 13, 14, 15};
+// The 5 x 5 split with the empty goal cell bottom right: compact blocks of five, top left, top
+// right and left, then the middle and the bottom row's four. Groups of six would take 128 MB a
+// table; these take 6.4 MB.
+constexpr int kFiveSplit[] = {0,  1,  2,  5,  6,  3,  4,  7,  8,  9,  10, 11,
+                              15, 16, 20, 12, 13, 14, 17, 18, 19, 21, 22, 23};
+constexpr int kFiveGroupSizes[] = {5, 5, 5, 5, 4};
 
-std::vector<std::vector<int>> squareSplit(int emptyGoalCell) {
-    // The split is drawn for the bottom-right corner and turned to the corner asked for.
-    const bool flipColumns = emptyGoalCell % 4 == 0;
-    const bool flipRows = emptyGoalCell / 4 == 0;
+// A split drawn for the bottom-right corner of a square grid, turned to the corner asked for.
+std::vector<std::vector<int>> cornerSplit(int side, int emptyGoalCell, std::span<const int> split,
+                                          std::span<const int> groupSizes) {
+    const bool flipColumns = emptyGoalCell % side == 0;
+    const bool flipRows = emptyGoalCell / side == 0;
     std::vector<std::vector<int>> groups;
-    const int* next = kSquareSplit;
-    for (int size : kSquareGroupSizes) {
+    auto next = split.begin();
+    for (int size : groupSizes) {
         groups.emplace_back();
         for (int i = 0; i < size; ++i, ++next) {
-            const int column = flipColumns ? 3 - *next % 4 : *next % 4;
-            const int row = flipRows ? 3 - *next / 4 : *next / 4;
-            groups.back().push_back(row * 4 + column);
+            const int column = flipColumns ? side - 1 - *next % side : *next % side;
+            const int row = flipRows ? side - 1 - *next / side : *next / side;
+            groups.back().push_back(row * side + column);
         }
     }
     return groups;
+}
+
+bool inCorner(int columns, int rows, int cell) {
+    return (cell % columns == 0 || cell % columns == columns - 1) &&
+           (cell / columns == 0 || cell / columns == rows - 1);
 }
 
 // Blocks of whole rows (or columns on wide grids) keep each group's pieces close together, which
 // makes the tables sharper.
 std::vector<std::vector<int>> splitIntoGroups(int columns, int rows, int emptyGoalCell,
                                               PatternDatabases::Layout layout) {
-    const bool corner = (emptyGoalCell % columns == 0 || emptyGoalCell % columns == columns - 1) &&
-                        (emptyGoalCell / columns == 0 || emptyGoalCell / columns == rows - 1);
+    const bool corner = inCorner(columns, rows, emptyGoalCell);
     const bool square = columns == 4 && rows == 4;
     if (square && corner && layout == PatternDatabases::Layout::Current) {
-        return squareSplit(emptyGoalCell);
+        return cornerSplit(4, emptyGoalCell, kSquareSplit, kSquareGroupSizes);
+    }
+    if (columns == 5 && rows == 5) {
+        return cornerSplit(5, emptyGoalCell, kFiveSplit, kFiveGroupSizes);
     }
     const int cells = columns * rows;
     std::vector<int> order;
@@ -109,14 +128,18 @@ PatternDatabases::PatternDatabases(int columns, int rows, int emptyGoalCell, Lay
       cells_(columns * rows),
       emptyGoalCell_(emptyGoalCell),
       layout_(layout) {
-    if (columns < 2 || rows < 2 || cells_ > kMaxCells || emptyGoalCell < 0 ||
+    const bool fiveCorner = columns == 5 && rows == 5 && layout == Layout::Current &&
+                            inCorner(columns, rows, emptyGoalCell);
+    if (columns < 2 || rows < 2 || (cells_ > 16 && !fiveCorner) || emptyGoalCell < 0 ||
         emptyGoalCell >= cells_) {
-        throw std::invalid_argument("pattern databases need a grid of at most 16 cells");
+        throw std::invalid_argument(
+            "pattern databases need a grid of at most 16 cells, or 5 x 5 with the empty goal "
+            "cell in a corner");
     }
     // 4 bits a cell wastes entries on placements that repeat a cell, but the index is a few
     // shifts rather than a count of the cells taken before each: the search runs three times as
     // fast. The two tables of six come to 33.5 MB.
-    plain_ = layout == Layout::Current && cells_ == kMaxCells;
+    plain_ = layout == Layout::Current && cells_ == kPlainCells;
     for (int cell = 0; cell < cells_; ++cell) {
         if (cell % columns_ != 0) {
             notFirstColumn_ |= 1u << cell;
@@ -148,7 +171,7 @@ bool PatternDatabases::plainTables() const {
 std::size_t PatternDatabases::tableSize(int count) const {
     std::size_t size = 1;
     for (int i = 0; i < count; ++i) {
-        size *= plain_ ? kMaxCells : cells_ - i;
+        size *= plain_ ? kPlainCells : cells_ - i;
     }
     return size;
 }
@@ -156,7 +179,7 @@ std::size_t PatternDatabases::tableSize(int count) const {
 // Places each table that is not a mirror image in the block of bytes, after the header. The
 // block itself is only allocated to be built or taken from a file.
 void PatternDatabases::layOut() {
-    std::size_t offset = kHeaderBytes;
+    std::size_t offset = headerBytes();
     for (int group = 0; group < groupCount(); ++group) {
         tableOffsets_.push_back(offset);
         if (mirrors_[group].table == group) {
@@ -174,6 +197,10 @@ void PatternDatabases::findTables() {
     }
 }
 
+std::size_t PatternDatabases::headerBytes() const {
+    return cells_ <= kPlainCells ? kHeaderBytes : kLargeHeaderBytes;
+}
+
 std::vector<std::uint8_t> PatternDatabases::header() const {
     std::vector<std::uint8_t> head(std::begin(kMagic), std::end(kMagic));
     putNumber(head, kFormatVersion, 4);
@@ -181,13 +208,13 @@ std::vector<std::uint8_t> PatternDatabases::header() const {
     putNumber(head, static_cast<std::uint32_t>(rows_), 4);
     putNumber(head, static_cast<std::uint32_t>(emptyGoalCell_), 4);
     putNumber(head, layout_ == Layout::Current ? 0 : 1, 4);
-    for (int piece = 0; piece < kMaxCells; ++piece) {
+    for (int piece = 0; piece < std::max(cells_, kPlainCells); ++piece) {
         head.push_back(piece < cells_ && groupOfPiece_[piece] >= 0
                            ? static_cast<std::uint8_t>(groupOfPiece_[piece])
                            : 0xff);
     }
     putNumber(head, totalBytes_, 8);
-    head.resize(kHeaderBytes, 0);
+    head.resize(headerBytes(), 0);
     return head;
 }
 
@@ -316,7 +343,8 @@ std::uint32_t PatternDatabases::rank(const int* cells, int count) const {
     std::uint32_t taken = 0;
     for (int i = 0; i < count; ++i) {
         const std::uint32_t takenBelow = taken & ((1u << cells[i]) - 1);
-        const int digit = cells[i] - kBitCount[takenBelow & 0xff] - kBitCount[takenBelow >> 8];
+        const int digit = cells[i] - kBitCount[takenBelow & 0xff] -
+                          kBitCount[(takenBelow >> 8) & 0xff] - kBitCount[(takenBelow >> 16) & 0xff];  // cells below 24
         index = index * (cells_ - i) + digit;
         taken |= 1u << cells[i];
     }
@@ -354,12 +382,36 @@ std::uint32_t PatternDatabases::spread(std::uint32_t mask, std::uint32_t open) c
     }
 }
 
+// The parts of `open` the empty cell cannot pass between, numbered by their lowest cells.
+int PatternDatabases::areas(std::uint32_t open, std::uint32_t* area) const {
+    int count = 0;
+    while (open != 0) {
+        area[count] = spread(open & (~open + 1), open);
+        open &= ~area[count++];
+    }
+    return count;
+}
+
+// The number areas() gives the part of `open` that holds `cell`.
+int PatternDatabases::areaOf(std::uint32_t open, int cell) const {
+    for (int number = 0;; ++number) {
+        const std::uint32_t area = spread(open & (~open + 1), open);
+        if (area & (1u << cell)) {
+            return number;
+        }
+        open &= ~area;
+    }
+}
+
 // Breadth-first search back from the goal over (placement of the group, empty cell). Only moves
-// of the group's pieces cost; the empty cell wanders over the other cells for free, so each state
-// keeps the set of empty cells reached (a 16-bit mask) rather than one state per empty cell.
+// of the group's pieces cost; the empty cell wanders over the other cells for free, so a state is
+// a placement and the part of the other cells the empty cell is in. A placement leaves the empty
+// cell at most eight parts (fewer than its group's pieces plus two), so each keeps three 8-bit
+// sets of parts: reached before this level, reached in it, and reached in the last one.
 //
-// The search runs over dense indices, whose scratch takes 7 bytes an entry (40 MB for a group of
-// six on 4 x 4); a table indexed by 4 bits a cell is filled from the dense one at the end.
+// The search runs over dense indices, whose scratch takes 4 bytes an entry (23 MB for a group of
+// six on 4 x 4, 25.5 MB for five on 5 x 5); a table indexed by 4 bits a cell is filled from a
+// dense one at the end.
 bool PatternDatabases::build(int group, const std::stop_token& stop) {
     const std::vector<int>& pieces = groups_[group];
     const int count = static_cast<int>(pieces.size());
@@ -368,13 +420,8 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
         size *= cells_ - i;
     }
     const std::uint32_t allCells = (1u << cells_) - 1;
-    // Both masks of a placement share a cache line: the search reaches placements at random.
-    struct Reach {
-        std::uint16_t ever = 0;
-        std::uint16_t next = 0;
-    };
-    std::vector<Reach> reach(size);
-    std::vector<std::uint16_t> layer(size, 0);
+    constexpr int kEver = 0, kNext = 8, kLast = 16;
+    std::vector<std::uint32_t> reach(size, 0);
     std::vector<std::uint8_t> dense;
     std::uint8_t* table = storage_.data() + tableOffsets_[group];
     if (plain_) {
@@ -390,9 +437,8 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
         occupied |= 1u << pieces[i];
     }
     const std::uint32_t start = rank(cells, count);
-    const auto startEmpty =
-        static_cast<std::uint16_t>(spread(1u << emptyGoalCell_, allCells & ~occupied));
-    reach[start].ever = layer[start] = startEmpty;
+    const std::uint32_t home = 1u << areaOf(allCells & ~occupied, emptyGoalCell_);
+    reach[start] = home << kEver | home << kLast;
 
     for (int depth = 0;; ++depth) {
         if (stop.stop_requested()) {
@@ -409,8 +455,8 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
                     digits[i] = 0;
                 }
             }
-            const std::uint32_t empties = layer[index];
-            if (empties == 0) {
+            const std::uint32_t last = reach[index] >> kLast;
+            if (last == 0) {
                 continue;
             }
             if (table[index] == kUnreached) {
@@ -420,6 +466,14 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
             occupied = 0;
             for (int i = 0; i < count; ++i) {
                 occupied |= 1u << cells[i];
+            }
+            std::uint32_t area[kMaxCells];
+            const int areaCount = areas(allCells & ~occupied, area);
+            std::uint32_t empties = 0;
+            for (int number = 0; number < areaCount; ++number) {
+                if (last & (1u << number)) {
+                    empties |= area[number];
+                }
             }
             // Gather every move first and touch their entries early: the entries lie far apart
             // and waiting for each in turn is most of the build time.
@@ -449,25 +503,23 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
                 }
             }
             for (int m = 0; m < moveCount; ++m) {
-                Reach& next = reach[moves[m].index];
+                std::uint32_t& next = reach[moves[m].index];
                 const int from = moves[m].from;
-                if (next.ever & (1u << from)) {
+                const std::uint32_t nowOccupied = (occupied & ~(1u << from)) | (1u << moves[m].to);
+                const std::uint32_t part = 1u << areaOf(allCells & ~nowOccupied, from);
+                if ((next >> kEver | next >> kNext) & part) {
                     continue;
                 }
-                const std::uint32_t nowOccupied = (occupied & ~(1u << from)) | (1u << moves[m].to);
-                const auto area =
-                    static_cast<std::uint16_t>(spread(1u << from, allCells & ~nowOccupied));
-                next.ever |= area;
-                next.next |= area;
+                next |= part << kNext;
                 grew = true;
             }
         }
         if (!grew) {
             break;
         }
-        for (std::uint32_t index = 0; index < size; ++index) {
-            layer[index] = reach[index].next;
-            reach[index].next = 0;
+        for (std::uint32_t& entry : reach) {
+            const std::uint32_t added = (entry >> kNext) & 0xff;
+            entry = ((entry & 0xff) | added) | added << kLast;
         }
     }
     if (plain_) {

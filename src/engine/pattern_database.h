@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Additive pattern databases for grids of at most 16 cells. A board is seen in "goal cell" terms:
+// Additive pattern databases for grids of at most 16 cells, and for 5 x 5 with the empty goal
+// cell in a corner. A board is seen in "goal cell" terms:
 // every piece is named by the cell it belongs in, so one set of tables serves every goal order
 // that keeps the empty cell in the same place. The pieces are split into disjoint groups; each
 // group's table holds, for every placement of its pieces, the fewest moves of those pieces that
@@ -23,12 +24,13 @@ namespace mosaic {
 
 class PatternDatabases {
 public:
-    static constexpr int kMaxCells = 16;
+    static constexpr int kMaxCells = 25;
 
     // How the pieces are split and the tables indexed. Current: on 4 x 4 the 6-6-3 split
     // {1,2,3,5,6,7} {9..14} {0,4,8} (empty goal bottom right), indexed by 4 bits a cell. Legacy:
     // the split of two 2 x 3 blocks and the last row, densely indexed; kept so that benchmarks
-    // can set the two side by side.
+    // can set the two side by side. On 5 x 5, four groups of five and one of four, densely
+    // indexed (25.8 MB).
     enum class Layout { Current, Legacy };
 
     // Builds the tables; null if `stop` is requested first (it is checked between the levels of
@@ -56,17 +58,19 @@ public:
     int groupOf(int piece) const { return groupOfPiece_[piece]; }
 
     // Lower bound on the moves of a group's pieces; cells[i] is where piecesOf(group)[i] is.
-    int lowerBound(int group, const int* cells) const {
+    int lowerBound(int group, const int* cells) const { return *entry(group, cells); }
+    // Where that bound is kept, for searches that fetch many bounds ahead of reading them.
+    const std::uint8_t* entry(int group, const int* cells) const {
         const int count = static_cast<int>(groups_[group].size());
         const Mirror& mirror = mirrors_[group];
         if (mirror.table == group) {
-            return tables_[group][index(cells, count)];
+            return tables_[group] + index(cells, count);
         }
         int mirrored[kMaxCells];
         for (int i = 0; i < count; ++i) {
             mirrored[mirror.slot[i]] = mirror.cell[cells[i]];
         }
-        return tables_[mirror.table][index(mirrored, count)];
+        return tables_[mirror.table] + index(mirrored, count);
     }
 
     // For searches that keep each group's index and change it as pieces move: whether every
@@ -100,8 +104,11 @@ private:
     void placeDigits(const int* digits, int count, int* cells) const;
     bool build(int group, const std::stop_token& stop);
     std::uint32_t spread(std::uint32_t mask, std::uint32_t open) const;
+    int areas(std::uint32_t open, std::uint32_t* area) const;
+    int areaOf(std::uint32_t open, int cell) const;
     void layOut();
     void findTables();
+    std::size_t headerBytes() const;
     std::vector<std::uint8_t> header() const;
     std::uint64_t checksum() const;
 

@@ -4,6 +4,7 @@
 #include "engine/edge_reduction.h"
 #include "engine/exact_search.h"
 #include "engine/pattern_database.h"
+#include "engine/table_beam.h"
 #include "engine/whole_board_beam.h"
 
 #include <algorithm>
@@ -74,6 +75,14 @@ constexpr std::array kWeightedSearchTenths{14, 12};
 constexpr auto kWeightedSearchMargin = std::chrono::milliseconds(5);
 // Ways of fixing the edges tried when a grid of up to 16 cells falls back on a 12-cell corner.
 constexpr int kFallbackCandidates = 8;
+// The beam searches guided by the 5 x 5 tables: a first one this wide, then one as wide as the
+// rest of a budget allows (judged by the first's time, less a fifth to spare), at most the
+// widest, which is also the width without a budget (a second; its scratch takes 40 MB).
+constexpr int kFirstTableBeamWidth = 4096;
+constexpr int kWidestTableBeam = 49152;
+constexpr int kTableBeamSpareTenths = 2;
+// A beam past the end of the budget less this is given up, so that the solve ends within it.
+constexpr auto kTableBeamMargin = std::chrono::milliseconds(30);
 // Solutions kept for boards solved again (the deal's analysis, then a hint).
 constexpr std::size_t kFinishedKept = 4;
 
@@ -454,9 +463,61 @@ Solution Solver::solve(const SolverBoard& board, const SolverBoard& goal, std::s
     return solution;
 }
 
+std::optional<std::vector<int>> Solver::beamOnWholeBoardTables(const std::vector<int>& pieces,
+                                                               int emptyGoal,
+                                                               const SolveLimits& limits) const {
+    const CornerFlip flip = cornerFlip(5, 5, emptyGoal, true);
+    // A budget too short for the tables to be built goes on without them while a worker builds
+    // them (about 16 s).
+    const bool wait = !limits.budgeted() ||
+                      limits.deadline - std::chrono::steady_clock::now() > kTimeToWaitForTables;
+    const auto tables = databases(5, 5, flip(emptyGoal), limits.stop, wait, limits.deadline);
+    if (!tables)
+        return std::nullopt;
+    const std::vector<int> flipped = flip.board(pieces);
+    const auto started = std::chrono::steady_clock::now();
+    std::optional<std::vector<int>> best;
+    if (limits.budgeted()) {
+        const auto deadline = limits.deadline - kTableBeamMargin;
+        best = beamWithTables(*tables, flipped, kFirstTableBeamWidth, limits.stop, deadline);
+        const auto now = std::chrono::steady_clock::now();
+        const double share = double((deadline - now).count()) /
+                             double(std::max((now - started).count(), decltype(now - started)::rep(1)));
+        const int width = int(std::min<double>(kWidestTableBeam, kFirstTableBeamWidth * share *
+                                                                     (10 - kTableBeamSpareTenths) / 10));
+        if (best && width >= 2 * kFirstTableBeamWidth) {
+            auto wider = beamWithTables(*tables, flipped, width, limits.stop, deadline);
+            if (wider && wider->size() < best->size())
+                best = std::move(wider);
+        }
+    } else {
+        best = beamWithTables(*tables, flipped, kWidestTableBeam, limits.stop, limits.deadline);
+    }
+    if (best)
+        for (int& cell : *best)
+            cell = flip(cell);
+    return best;
+}
+
 Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& goal,
                                    const SolveLimits& limits) const {
     const auto started = std::chrono::steady_clock::now();
+    // 5 x 5 boards whose empty cell's goal is in a corner have tables of their own once built,
+    // which guide a beam search to within a few percent of the shortest solution.
+    const int emptyGoal = goalCells(goal)[0];
+    if (board.columns == 5 && board.rows == 5 && !options_.legacy &&
+        cornerFlip(5, 5, emptyGoal, true)(emptyGoal) == 24 && isSolvable(board, goal)) {
+        if (auto path = beamOnWholeBoardTables(inGoalTerms(board, goal), emptyGoal, limits)) {
+            Solution solution;
+            solution.emptyCellPath = std::move(*path);
+            return solution;
+        }
+        if (limits.stop.stop_requested()) {
+            Solution stopped;
+            stopped.stopped = true;
+            return stopped;
+        }
+    }
     Solution solution = solveAsLaidOut(board, goal, limits);
     // On grids three cells thin, and on those of up to 25 cells, the edge fixing suits one way of
     // lying better than the other from board to board: both are tried, if the budget leaves time

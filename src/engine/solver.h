@@ -114,6 +114,11 @@ private:
     // Both ways round on grids three cells thin, keeping the shorter.
     Solution solveNearShortest(const SolverBoard& board, const SolverBoard& goal,
                                const SolveLimits& limits) const;
+    // A 5 x 5 board's solution by beam searches guided by that grid's tables; nothing if
+    // stopped, past the budget, or the tables are not ready.
+    std::optional<std::vector<int>> beamOnWholeBoardTables(const std::vector<int>& pieces,
+                                                           int emptyGoal,
+                                                           const SolveLimits& limits) const;
     Solution solveAsLaidOut(const SolverBoard& board, const SolverBoard& goal,
                             const SolveLimits& limits) const;
     Solution solveExactly(int columns, int rows, const std::vector<int>& pieces, int emptyGoal,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/whole_board_beam.h"
 
+#include "engine/board_keys.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -8,44 +10,6 @@
 namespace mosaic {
 
 namespace {
-
-// The keys of the boards taken into a beam: open addressing over twice as many slots as keys,
-// emptied for each step by a stamp rather than by clearing.
-class KeySet {
-public:
-    void clear(std::size_t most) {
-        std::size_t size = 16;
-        while (size < 2 * most) {
-            size *= 2;
-        }
-        if (size > keys_.size()) {
-            keys_.assign(size, 0);
-            stamps_.assign(size, 0);
-            stamp_ = 0;
-        }
-        mask_ = size - 1;
-        ++stamp_;
-    }
-    // False if the key was there already.
-    bool insert(std::uint64_t key) {
-        for (std::size_t slot = key & mask_;; slot = (slot + 1) & mask_) {
-            if (stamps_[slot] != stamp_) {
-                stamps_[slot] = stamp_;
-                keys_[slot] = key;
-                return true;
-            }
-            if (keys_[slot] == key) {
-                return false;
-            }
-        }
-    }
-
-private:
-    std::vector<std::uint64_t> keys_;
-    std::vector<std::uint32_t> stamps_;
-    std::uint32_t stamp_ = 0;
-    std::size_t mask_ = 0;
-};
 
 // The selection this search first made: the best twice the width by (total, key), sorted, and the
 // first of boards met twice; its callers then kept the first `beamWidth` of these.
@@ -90,17 +54,8 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
     const auto distance = [&](int cell, int piece) {
         return weighted[std::size_t(cell * cells + piece)];
     };
-    // Random keys per (piece, cell): a board's key is the XOR over its cells, so boards reached
-    // by different moves are kept once.
-    std::vector<std::uint64_t> keys(static_cast<std::size_t>(cells) * cells);
-    std::uint64_t seed = 0;
-    for (auto& key : keys) {
-        seed += 0x9e3779b97f4a7c15ull;
-        std::uint64_t z = seed;
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        key = z ^ (z >> 31);
-    }
+    // A board's key is the XOR over its cells, so boards reached by different moves are kept once.
+    const std::vector<std::uint64_t> keys = boardKeys(cells);
     struct Entry {
         int empty;
         int previous;
