@@ -83,6 +83,9 @@ constexpr int kWidestTableBeam = 49152;
 constexpr int kTableBeamSpareTenths = 2;
 // A beam past the end of the budget less this is given up, so that the solve ends within it.
 constexpr auto kTableBeamMargin = std::chrono::milliseconds(30);
+// The table sets kept at once come to at most this; the least recently used go first. Every
+// set fits alone, and the largest two, 4 x 4's and 5 x 5's, fit together.
+constexpr std::size_t kMaxTableBytes = 64'000'000;
 // Solutions kept for boards solved again (the deal's analysis, then a hint).
 constexpr std::size_t kFinishedKept = 4;
 
@@ -189,7 +192,10 @@ std::vector<int> boardKey(const SolverBoard& board, const SolverBoard& goal) {
 struct Solver::TableSlot {
     std::timed_mutex mutex;  // held while the tables are read or built
     std::shared_ptr<const PatternDatabases> tables;
-    bool building = false;  // on a worker; guarded by the solver's mutex
+    // Guarded by the solver's mutex: on a worker; the tables' size; when they were last asked for.
+    bool building = false;
+    std::size_t bytes = 0;
+    std::uint64_t lastUse = 0;
 };
 
 // A solve under way that others of the same board wait for.
@@ -265,18 +271,45 @@ void Solver::fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,
             slot.tables =
                 PatternDatabases::fromFile(std::move(*bytes), columns, rows, emptyGoalCell, layout);
     }
-    if (slot.tables || !build)
-        return;
-    slot.tables = PatternDatabases::build(columns, rows, emptyGoalCell, stop, layout);
-    if (!slot.tables)
-        return;
-    {
-        std::lock_guard lock(mutex_);
-        ++tablesBuilt_;
+    if (!slot.tables && build) {
+        slot.tables = PatternDatabases::build(columns, rows, emptyGoalCell, stop, layout);
+        if (slot.tables) {
+            std::lock_guard lock(mutex_);
+            ++tablesBuilt_;
+        }
+        // A store that cannot keep them costs the next run a build, nothing more.
+        if (slot.tables && store_)
+            store_->write(name, slot.tables->fileBytes());
     }
-    // A store that cannot keep them costs the next run a build, nothing more.
-    if (store_)
-        store_->write(name, slot.tables->fileBytes());
+    if (slot.tables)
+        makeRoomFor(slot);
+}
+
+void Solver::makeRoomFor(TableSlot& added) const {
+    std::lock_guard lock(mutex_);
+    added.bytes = added.tables->bytes();
+    added.lastUse = ++uses_;
+    std::vector<TableSlot*> others;
+    std::size_t total = 0;
+    for (const auto& [key, slot] : tables_) {
+        total += slot->bytes;
+        if (slot.get() != &added && slot->bytes > 0)
+            others.push_back(slot.get());
+    }
+    std::sort(others.begin(), others.end(),
+              [](const TableSlot* a, const TableSlot* b) { return a->lastUse < b->lastUse; });
+    for (TableSlot* slot : others) {
+        if (total <= kMaxTableBytes)
+            return;
+        // A search under way keeps its own reference; the memory goes when it ends. Tables
+        // being read or built are left alone.
+        std::unique_lock other(slot->mutex, std::try_to_lock);
+        if (!other)
+            continue;
+        slot->tables.reset();
+        total -= slot->bytes;
+        slot->bytes = 0;
+    }
 }
 
 std::shared_ptr<const PatternDatabases> Solver::databases(
@@ -284,6 +317,11 @@ std::shared_ptr<const PatternDatabases> Solver::databases(
     std::chrono::steady_clock::time_point deadline) const {
     const std::shared_ptr<TableSlot> tables = slot(columns, rows, emptyGoalCell);
     std::unique_lock lock(tables->mutex, std::defer_lock);
+    const auto used = [&] {
+        std::lock_guard guard(mutex_);
+        tables->lastUse = ++uses_;
+        return tables->tables;
+    };
     if (wait || columns * rows < kMinCellsForSlowTables) {
         // Another solve or a worker may be building them; a stop request, or the end of the
         // budget, is heard meanwhile.
@@ -293,7 +331,7 @@ std::shared_ptr<const PatternDatabases> Solver::databases(
         }
         if (!tables->tables)
             fill(*tables, columns, rows, emptyGoalCell, stop, true);
-        return tables->tables;
+        return used();
     }
     // Another solve may be building them: this one does not wait.
     if (!lock.try_lock())
@@ -301,7 +339,7 @@ std::shared_ptr<const PatternDatabases> Solver::databases(
     if (!tables->tables)
         fill(*tables, columns, rows, emptyGoalCell, stop, false);
     if (tables->tables)
-        return tables->tables;
+        return used();
     lock.unlock();
     // Built on a worker of low priority, which the solver stops and joins when it goes.
     std::lock_guard guard(mutex_);

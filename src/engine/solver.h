@@ -80,10 +80,10 @@ struct SolverOptions {
 // Safe to use from several threads at once. Its tables are built on first need (or read from
 // the store) and kept, one set per (grid size, empty goal cell), each behind its own lock, so a
 // solve never waits for another grid's tables. A board whose empty goal cell is in a corner is
-// flipped so that it is bottom right, and all four corners share one set. They come to 50 MB at
-// most (4 x 4: 33.6 MB, built in about 5.6 s; 3 x 5 and 5 x 3: 7.2 MB each, about 3 s; 3 x 4
-// and 4 x 3: 0.8 MB each, 0.3 s; 3 x 3: 0.4 MB), and a build needs up to 38 MB more while it
-// runs.
+// flipped so that it is bottom right, and all four corners share one set (4 x 4: 33.6 MB,
+// built in about 5.6 s; 5 x 5: 25.8 MB, 16 s; 3 x 5 and 5 x 3: 7.2 MB each, about 3 s; 3 x 4
+// and 4 x 3: 0.8 MB each, 0.3 s; 3 x 3: 0.4 MB). A build needs up to 29 MB more while it runs
+// (5 x 5: 26 MB). The sets kept at once come to 64 MB at most: the least recently used go first.
 class Solver {
 public:
     Solver();
@@ -145,6 +145,8 @@ private:
         std::chrono::steady_clock::time_point deadline =
             std::chrono::steady_clock::time_point::max()) const;
     std::shared_ptr<TableSlot> slot(int columns, int rows, int emptyGoalCell) const;
+    // Lets go of the least recently used other tables while all come to more than 64 MB.
+    void makeRoomFor(TableSlot& added) const;
     // Reads or builds the slot's tables; the caller holds its lock.
     void fill(TableSlot& slot, int columns, int rows, int emptyGoalCell,
               const std::stop_token& stop, bool build) const;
@@ -156,6 +158,7 @@ private:
     mutable std::map<std::vector<int>, std::weak_ptr<Pending>> pending_;
     mutable std::vector<std::pair<std::vector<int>, Solution>> finished_;  // newest last
     mutable int tablesBuilt_ = 0;
+    mutable std::uint64_t uses_ = 0;  // counts requests for tables, to find the least recent
     mutable std::vector<std::jthread> builders_;  // last: they go first
 };
 

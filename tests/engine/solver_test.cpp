@@ -9,6 +9,7 @@
 #include "engine/exact_search.h"
 #include "engine/solver_boards.h"
 #include "engine/test_session.h"
+#include "engine/pattern_database.h"
 #include "files/table_store.h"
 
 #include <gtest/gtest.h>
@@ -214,28 +215,130 @@ SolverBoard KorfGoal() {
     return goal;
 }
 
-TEST(SearchSolver, SolvesKorfsInstancesInTheirPublishedLengths) {
-    // The quickest few of the 100, by their numbers in the paper.
-    const int chosen[] = {16, 42, 55, 79, 85, 97};
-    std::ifstream file(MOSAIC_KORF_INSTANCES);
+// Published instances of a square grid from bench/data, as (shortest length, board), of the
+// numbers chosen or all.
+std::vector<std::pair<int, SolverBoard>> PublishedInstances(const char* path, int side,
+                                                            std::vector<int> chosen = {}) {
+    std::ifstream file(path);
     std::vector<std::pair<int, SolverBoard>> instances;
     for (std::string line; std::getline(file, line);) {
         std::istringstream fields(line);
         int number = 0, length = 0;
-        SolverBoard board{4, 4, std::vector<int>(16)};
+        SolverBoard board{side, side, std::vector<int>(std::size_t(side * side))};
         if (line.starts_with('#') || !(fields >> number >> length) ||
-            std::find(std::begin(chosen), std::end(chosen), number) == std::end(chosen))
+            (!chosen.empty() && std::find(chosen.begin(), chosen.end(), number) == chosen.end()))
             continue;
         for (int& cell : board.cells)
             fields >> cell;
         instances.emplace_back(length, board);
     }
-    ASSERT_EQ(instances.size(), std::size(chosen));
+    return instances;
+}
+
+TEST(SearchSolver, SolvesKorfsInstancesInTheirPublishedLengths) {
+    // The quickest few of the 100, by their numbers in the paper.
+    const std::vector<int> chosen = {16, 42, 55, 79, 85, 97};
+    const auto instances = PublishedInstances(MOSAIC_KORF_INSTANCES, 4, chosen);
+    ASSERT_EQ(instances.size(), chosen.size());
     for (const auto& [length, board] : instances) {
         SCOPED_TRACE(Describe(board));
         const mosaic::Solution solution = CachedSolver().solve(board, KorfGoal());
         EXPECT_TRUE(solution.shortest);
         EXPECT_EQ(CheckedLength(board, solution, KorfGoal()), length);
+    }
+}
+
+// ---- 5 x 5: Korf and Felner's 24-puzzle instances ----------------------------------------
+
+SolverBoard FelnerGoal() {
+    SolverBoard goal{5, 5, std::vector<int>(25)};
+    for (int cell = 0; cell < 25; ++cell)
+        goal.cells[std::size_t(cell)] = cell;
+    return goal;
+}
+
+TEST(SearchSolver, FiveByFiveSolutionsComeWithinAFewPercentOfKorfAndFelnersShortest) {
+    // Without a budget the beam's width is fixed, so the lengths do not depend on the machine.
+    const auto instances = PublishedInstances(MOSAIC_KORF_FELNER_INSTANCES, 5, {1, 2, 3, 4});
+    ASSERT_EQ(instances.size(), 4u);
+    double ratios = 0;
+    for (const auto& [length, board] : instances) {
+        SCOPED_TRACE(Describe(board));
+        const mosaic::Solution solution = CachedSolver().solve(board, FelnerGoal());
+        EXPECT_FALSE(solution.shortest);
+        const int found = CheckedLength(board, solution, FelnerGoal());
+        EXPECT_LE(found * 100, length * 110);
+        ratios += double(found) / length;
+    }
+    EXPECT_LE(ratios / 4, 1.05);
+}
+
+TEST(SearchSolver, FiveByFiveTablesNeverOverestimateAndBeatManhattanDistance) {
+    // The tables the solver keeps, read back from its cache folder.
+    CachedSolver().solve(FelnerGoal(), FelnerGoal());
+    mosaic::FolderTableStore store(MOSAIC_TEST_TABLE_CACHE);
+    const std::size_t size = mosaic::PatternDatabases::fileSize(5, 5, 24);
+    auto bytes = store.read("solver-tables-5x5-24.bin", size);
+    ASSERT_TRUE(bytes);
+    const auto tables = mosaic::PatternDatabases::fromFile(std::move(*bytes), 5, 5, 24);
+    ASSERT_TRUE(tables);
+    // Boards in goal terms with the empty goal cell bottom right: Korf and Felner's turned half
+    // a turn (same lengths), and random walks from the goal, no longer than their walks.
+    std::vector<std::pair<int, std::vector<int>>> boards;
+    for (const auto& [length, board] : PublishedInstances(MOSAIC_KORF_FELNER_INSTANCES, 5)) {
+        std::vector<int> turned(25);
+        for (int cell = 0; cell < 25; ++cell)
+            turned[std::size_t(24 - cell)] = 24 - board.cells[std::size_t(cell)];
+        boards.emplace_back(length, turned);
+    }
+    ASSERT_EQ(boards.size(), 50u);
+    std::mt19937 random(25);
+    for (int walk = 1; walk <= 40; ++walk) {
+        SolverBoard board{5, 5, {}};
+        for (int cell = 0; cell < 25; ++cell)
+            board.cells.push_back(cell);
+        for (int step = 0, previous = -1; step < walk; ++step) {
+            const int empty = int(std::find(board.cells.begin(), board.cells.end(), 24) -
+                                  board.cells.begin());
+            std::vector<int> next = Neighbours(board, empty);
+            std::erase(next, previous);
+            const int cell = next[random() % next.size()];
+            std::swap(board.cells[std::size_t(empty)], board.cells[std::size_t(cell)]);
+            previous = empty;
+        }
+        boards.emplace_back(walk, board.cells);
+    }
+    for (const auto& [length, board] : boards) {
+        int manhattan = 0;
+        for (int cell = 0; cell < 25; ++cell)
+            if (board[std::size_t(cell)] != 24)
+                manhattan += std::abs(cell % 5 - board[std::size_t(cell)] % 5) +
+                             std::abs(cell / 5 - board[std::size_t(cell)] / 5);
+        const int estimate = mosaic::lowerBound(*tables, board);
+        EXPECT_LE(estimate, length);
+        EXPECT_GE(estimate, manhattan);
+    }
+}
+
+TEST(SearchSolver, TheTablesKeptAtOnceStayWithinSixtyFourMegabytes) {
+    // 4 x 4 (33.6 MB) and 5 x 5 (25.8 MB) fit together; 3 x 5 (7.2 MB) then pushes out the
+    // least recently used.
+    const mosaic::Solver solver(std::make_shared<mosaic::FolderTableStore>(MOSAIC_TEST_TABLE_CACHE));
+    const SolverBoard boards[] = {KorfGoal(), FelnerGoal(),
+                                  solver_boards::goalBoard(3, 5, GoalOrder::RowsAscending),
+                                  KorfGoal(), solver_boards::goalBoard(5, 3, GoalOrder::RowsAscending)};
+    const std::size_t expected[] = {33'558'600, 59'364'704, 33'013'586, 40'766'082, 47'973'564};
+    for (std::size_t i = 0; i < std::size(boards); ++i) {
+        SolverBoard board = boards[i];
+        std::swap(board.cells[1], board.cells[2]);
+        std::swap(board.cells[3], board.cells[4]);
+        if (i == 3) {  // not the first 4 x 4 board, whose solution the solver keeps
+            std::swap(board.cells[5], board.cells[6]);
+            std::swap(board.cells[7], board.cells[8]);
+        }
+        solver.solve(board, boards[i]);
+        EXPECT_LE(solver.tableBytes(), 64'000'000u);
+        EXPECT_EQ(solver.tableBytes(), expected[i]) << "after solve " << i;
     }
 }
 
