@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a player waits for in a fresh process, each case in a child process of its own (forked,
-// so nothing is built or read before): the first hint of a grid, and the build of the 4 x 4
-// tables. "cpu_s" is the child's CPU time, "peak_MB" its peak resident memory. "old" is the
-// solver as it first was: no table cache, no budget. The new one reads its tables from a cache
+// so nothing is built or read before): the first hint of a grid, and the build of the 4 x 4 and
+// 5 x 5 tables. "cpu_s" is the child's CPU time, "peak_MB" its peak resident memory. "old" is
+// the solver as it first was: no table cache, no budget. The new one reads its tables from a cache
 // folder that the first case fills, and has the game's budget for a hint. Run these cases on
 // their own (--benchmark_filter=FirstHint|TableBuild): a forked child counts the memory of its
 // parent that it maps, so tables an earlier case built would show in its peak.
 
+#include "engine/pattern_database.h"
 #include "engine/solver.h"
 #include "engine/solver_boards.h"
 #include "files/table_store.h"
@@ -76,12 +77,13 @@ BENCHMARK(BM_FirstHintInAFreshProcess)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
-// The 4 x 4 tables built with no cache: the peak memory of the process against what the tables
-// keep ("table_MB") and against a process that builds nothing ("base_MB").
+// The 4 x 4 or 5 x 5 tables built with no cache: the peak memory of the process against what the
+// tables keep ("table_MB") and against a process that builds nothing ("base_MB").
 void BM_TableBuildMemory(benchmark::State& state) {
-    const bool old = state.range(0) == 1;
+    const int side = int(state.range(0));
+    const bool old = state.range(1) == 1;
     const mosaic::SolverBoard goal =
-        solver_boards::goalBoard(4, 4, mosaic::GoalOrder::RowsAscending);
+        solver_boards::goalBoard(side, side, mosaic::GoalOrder::RowsAscending);
     for (auto _ : state) {
         const auto base = inChild([] {});
         const auto [cpu, peak] = inChild([&] {
@@ -91,13 +93,19 @@ void BM_TableBuildMemory(benchmark::State& state) {
         state.counters["cpu_s"] = cpu;
         state.counters["peak_MB"] = peak;
         state.counters["base_MB"] = base.second;
-        state.counters["table_MB"] = old ? 5.77 : 33.56;  // PatternDatabases::fileSize
+        state.counters["table_MB"] =
+            double(mosaic::PatternDatabases::fileSize(
+                side, side, side * side - 1,
+                old ? mosaic::PatternDatabases::Layout::Legacy
+                    : mosaic::PatternDatabases::Layout::Current)) /
+            1e6;
     }
 }
 BENCHMARK(BM_TableBuildMemory)
-    ->ArgName("old")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"side", "old"})
+    ->Args({4, 0})
+    ->Args({4, 1})
+    ->Args({5, 0})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 

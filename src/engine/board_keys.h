@@ -12,7 +12,8 @@ namespace mosaic {
 // Random keys, the same on every run, for each (piece, cell) of a grid of `cells` cells, indexed
 // piece * cells + cell: a board's key is the XOR of its pieces' keys.
 inline std::vector<std::uint64_t> boardKeys(int cells) {
-    std::vector<std::uint64_t> keys(static_cast<std::size_t>(cells) * static_cast<std::size_t>(cells));
+    std::vector<std::uint64_t> keys(static_cast<std::size_t>(cells) *
+                                    static_cast<std::size_t>(cells));
     std::uint64_t seed = 0;
     for (auto& key : keys) {
         seed += 0x9e3779b97f4a7c15ull;

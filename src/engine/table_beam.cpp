@@ -226,8 +226,8 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
             int mirroredSum = 0;
             if (useMirror) {
                 const int imageGroup = databases.groupOf(mirror[piece]);
-                mirroredSum =
-                    parent.mirroredSum - block[2 * cells + groups + imageGroup] + *candidate.mirrored;
+                mirroredSum = parent.mirroredSum - block[2 * cells + groups + imageGroup] +
+                              *candidate.mirrored;
                 block[2 * cells + groups + imageGroup] = *candidate.mirrored;
             }
             parents.push_back(parent.history);

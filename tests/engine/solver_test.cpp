@@ -10,6 +10,7 @@
 #include "engine/solver_boards.h"
 #include "engine/test_session.h"
 #include "engine/pattern_database.h"
+#include "engine/table_beam.h"
 #include "files/table_store.h"
 
 #include <gtest/gtest.h>
@@ -273,14 +274,46 @@ TEST(SearchSolver, FiveByFiveSolutionsComeWithinAFewPercentOfKorfAndFelnersShort
     EXPECT_LE(ratios / 4, 1.05);
 }
 
-TEST(SearchSolver, FiveByFiveTablesNeverOverestimateAndBeatManhattanDistance) {
-    // The tables the solver keeps, read back from its cache folder.
-    CachedSolver().solve(FelnerGoal(), FelnerGoal());
+// The tables of a square grid with the empty goal cell bottom right, as the solver keeps them
+// in its cache folder once it has solved `goal` (a board with that empty goal cell).
+std::shared_ptr<const mosaic::PatternDatabases> CachedTables(int side, const SolverBoard& goal) {
+    CachedSolver().solve(goal, goal);
+    const int emptyGoal = side * side - 1;
     mosaic::FolderTableStore store(MOSAIC_TEST_TABLE_CACHE);
-    const std::size_t size = mosaic::PatternDatabases::fileSize(5, 5, 24);
-    auto bytes = store.read("solver-tables-5x5-24.bin", size);
-    ASSERT_TRUE(bytes);
-    const auto tables = mosaic::PatternDatabases::fromFile(std::move(*bytes), 5, 5, 24);
+    const std::string name = "solver-tables-" + std::to_string(side) + "x" +
+                             std::to_string(side) + "-" + std::to_string(emptyGoal) + ".bin";
+    auto bytes = store.read(name, mosaic::PatternDatabases::fileSize(side, side, emptyGoal));
+    return bytes ? mosaic::PatternDatabases::fromFile(std::move(*bytes), side, side, emptyGoal)
+                 : nullptr;
+}
+
+TEST(SearchSolver, TheTablesBeamReachesTheGoalNearTheShortestOnFourByFour) {
+    // Korf's goal turned half a turn is the tables' own: piece k on cell 15 - k.
+    const auto tables = CachedTables(4, solver_boards::goalBoard(4, 4, GoalOrder::RowsAscending));
+    ASSERT_TRUE(tables);
+    for (const auto& [length, board] : PublishedInstances(MOSAIC_KORF_INSTANCES, 4, {16, 42, 55})) {
+        std::vector<int> turned(16);
+        for (int cell = 0; cell < 16; ++cell)
+            turned[std::size_t(15 - cell)] = 15 - board.cells[std::size_t(cell)];
+        const auto path = mosaic::beamWithTables(*tables, turned, 512, {},
+                                                 std::chrono::steady_clock::time_point::max());
+        ASSERT_TRUE(path);
+        SolverBoard played{4, 4, turned};
+        for (int& cell : played.cells)
+            cell = (cell + 1) % 16;  // in the labels of a goal of pieces 1..15, then empty
+        SolverBoard goal{4, 4, {}};
+        for (int cell = 0; cell < 16; ++cell)
+            goal.cells.push_back((cell + 1) % 16);
+        mosaic::Solution solution;
+        solution.emptyCellPath = *path;
+        const int found = CheckedLength(played, solution, goal);
+        EXPECT_GE(found, length);
+        EXPECT_LE(found * 10, length * 13);
+    }
+}
+
+TEST(SearchSolver, FiveByFiveTablesNeverOverestimateAndBeatManhattanDistance) {
+    const auto tables = CachedTables(5, solver_boards::goalBoard(5, 5, GoalOrder::RowsAscending));
     ASSERT_TRUE(tables);
     // Boards in goal terms with the empty goal cell bottom right: Korf and Felner's turned half
     // a turn (same lengths), and random walks from the goal, no longer than their walks.
