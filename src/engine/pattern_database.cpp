@@ -392,22 +392,12 @@ int PatternDatabases::areas(std::uint32_t open, std::uint32_t* area) const {
     return count;
 }
 
-// The number areas() gives the part of `open` that holds `cell`.
-int PatternDatabases::areaOf(std::uint32_t open, int cell) const {
-    for (int number = 0;; ++number) {
-        const std::uint32_t area = spread(open & (~open + 1), open);
-        if (area & (1u << cell)) {
-            return number;
-        }
-        open &= ~area;
-    }
-}
-
 // Breadth-first search back from the goal over (placement of the group, empty cell). Only moves
 // of the group's pieces cost; the empty cell wanders over the other cells for free, so a state is
 // a placement and the part of the other cells the empty cell is in. A placement leaves the empty
 // cell at most eight parts (fewer than its group's pieces plus two), so each keeps three 8-bit
-// sets of parts: reached before this level, reached in it, and reached in the last one.
+// sets of parts: reached before this level, reached in it, and reached in the last one, and
+// whether there is only one.
 //
 // The search runs over dense indices, whose scratch takes 4 bytes an entry (23 MB for a group of
 // six on 4 x 4, 25.5 MB for five on 5 x 5); a table indexed by 4 bits a cell is filled from a
@@ -421,6 +411,7 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
     }
     const std::uint32_t allCells = (1u << cells_) - 1;
     constexpr int kEver = 0, kNext = 8, kLast = 16;
+    constexpr std::uint32_t kReached = 0xffff, kOnePart = 1u << 24;
     std::vector<std::uint32_t> reach(size, 0);
     std::vector<std::uint8_t> dense;
     std::uint8_t* table = storage_.data() + tableOffsets_[group];
@@ -437,7 +428,13 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
         occupied |= 1u << pieces[i];
     }
     const std::uint32_t start = rank(cells, count);
-    const std::uint32_t home = 1u << areaOf(allCells & ~occupied, emptyGoalCell_);
+    std::uint32_t area[kMaxCells];
+    areas(allCells & ~occupied, area);
+    int homePart = 0;
+    while (!(area[homePart] & (1u << emptyGoalCell_))) {
+        ++homePart;
+    }
+    const std::uint32_t home = 1u << homePart;
     reach[start] = home << kEver | home << kLast;
 
     for (int depth = 0;; ++depth) {
@@ -455,7 +452,7 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
                     digits[i] = 0;
                 }
             }
-            const std::uint32_t last = reach[index] >> kLast;
+            const std::uint32_t last = (reach[index] >> kLast) & 0xff;
             if (last == 0) {
                 continue;
             }
@@ -467,12 +464,14 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
             for (int i = 0; i < count; ++i) {
                 occupied |= 1u << cells[i];
             }
-            std::uint32_t area[kMaxCells];
-            const int areaCount = areas(allCells & ~occupied, area);
-            std::uint32_t empties = 0;
-            for (int number = 0; number < areaCount; ++number) {
-                if (last & (1u << number)) {
-                    empties |= area[number];
+            std::uint32_t empties = allCells & ~occupied;
+            if (!(reach[index] & kOnePart)) {
+                const int areaCount = areas(empties, area);
+                empties = 0;
+                for (int number = 0; number < areaCount; ++number) {
+                    if (last & (1u << number)) {
+                        empties |= area[number];
+                    }
                 }
             }
             // Gather every move first and touch their entries early: the entries lie far apart
@@ -504,9 +503,26 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
             }
             for (int m = 0; m < moveCount; ++m) {
                 std::uint32_t& next = reach[moves[m].index];
+                // Most placements leave the empty cell one part: known so and reached, they
+                // are passed over at once.
+                if ((next & kOnePart) && (next & kReached)) {
+                    continue;
+                }
                 const int from = moves[m].from;
-                const std::uint32_t nowOccupied = (occupied & ~(1u << from)) | (1u << moves[m].to);
-                const std::uint32_t part = 1u << areaOf(allCells & ~nowOccupied, from);
+                const std::uint32_t open =
+                    allCells & ~((occupied & ~(1u << from)) | (1u << moves[m].to));
+                const std::uint32_t reached = spread(1u << from, open);
+                std::uint32_t part = 1;
+                if (reached == open) {
+                    next |= kOnePart;
+                } else {
+                    // Its number: the parts with a cell below its lowest come first.
+                    const std::uint32_t rest = open & ~reached;
+                    for (std::uint32_t below = rest & ((reached & (~reached + 1)) - 1);
+                         below != 0; part <<= 1) {
+                        below &= ~spread(below & (~below + 1), rest);
+                    }
+                }
                 if ((next >> kEver | next >> kNext) & part) {
                     continue;
                 }
@@ -519,7 +535,7 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
         }
         for (std::uint32_t& entry : reach) {
             const std::uint32_t added = (entry >> kNext) & 0xff;
-            entry = ((entry & 0xff) | added) | added << kLast;
+            entry = (entry & (0xff | kOnePart)) | added | added << kLast;
         }
     }
     if (plain_) {

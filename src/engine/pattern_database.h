@@ -105,7 +105,6 @@ private:
     bool build(int group, const std::stop_token& stop);
     std::uint32_t spread(std::uint32_t mask, std::uint32_t open) const;
     int areas(std::uint32_t open, std::uint32_t* area) const;
-    int areaOf(std::uint32_t open, int cell) const;
     void layOut();
     void findTables();
     std::size_t headerBytes() const;
