@@ -382,27 +382,168 @@ std::uint32_t PatternDatabases::spread(std::uint32_t mask, std::uint32_t open) c
     }
 }
 
-// The parts of `open` the empty cell cannot pass between, numbered by their lowest cells.
-int PatternDatabases::areas(std::uint32_t open, std::uint32_t* area) const {
-    int count = 0;
-    while (open != 0) {
-        area[count] = spread(open & (~open + 1), open);
-        open &= ~area[count++];
+namespace {
+
+// Two ways for a table's search to keep, for each placement of the group, the empty cells it has
+// reached. Both give the same tables; `Flood(mask, open)` is the cells of `open` the empty cell
+// reaches from `mask`.
+//
+// As masks of cells, on grids of at most 16 cells: reached before, reached in this level, and
+// reached in the last; 6 bytes a placement (34 MB for a group of six on 4 x 4).
+template <typename Flood>
+class CellMasks {
+public:
+    CellMasks(std::uint32_t size, Flood flood) : reach_(size), last_(size, 0), flood_(flood) {}
+
+    void start(std::uint32_t index, int emptyCell, std::uint32_t open) {
+        reach_[index].ever = last_[index] = static_cast<std::uint16_t>(flood_(1u << emptyCell, open));
     }
-    return count;
+    bool inLastLevel(std::uint32_t index) const { return last_[index] != 0; }
+    std::uint32_t lastReached(std::uint32_t index, std::uint32_t) const { return last_[index]; }
+    void prefetch(std::uint32_t index) const { __builtin_prefetch(&reach_[index]); }
+    // Records that the empty cell reaches `from` on the placement `index`, whose empty cells are
+    // `open`; false if it had been.
+    bool reach(std::uint32_t index, int from, std::uint32_t open) {
+        Reach& next = reach_[index];
+        if (next.ever & (1u << from)) {
+            return false;
+        }
+        const auto area = static_cast<std::uint16_t>(flood_(1u << from, open));
+        next.ever |= area;
+        next.next |= area;
+        return true;
+    }
+    void endLevel() {
+        for (std::size_t index = 0; index < reach_.size(); ++index) {
+            last_[index] = reach_[index].next;
+            reach_[index].next = 0;
+        }
+    }
+
+private:
+    // Both masks of a placement share a cache line: the search reaches placements at random.
+    struct Reach {
+        std::uint16_t ever = 0;
+        std::uint16_t next = 0;
+    };
+    std::vector<Reach> reach_;
+    std::vector<std::uint16_t> last_;
+    Flood flood_;
+};
+
+// As sets of the parts the placement leaves the empty cell (cells it cannot pass between),
+// numbered by their lowest cells: a placement leaves at most eight (fewer than its group's pieces
+// plus two), so its 4 bytes hold the parts reached before, in this level and in the last, and
+// how many parts there are once counted (25.5 MB for a group of five on 5 x 5). Slower than
+// masks where placements often leave several parts, as groups of six on 4 x 4 do.
+template <typename Flood>
+class PartSets {
+public:
+    PartSets(std::uint32_t size, Flood flood) : reach_(size, 0), flood_(flood) {}
+
+    void start(std::uint32_t index, int emptyCell, std::uint32_t open) {
+        const std::uint32_t part = 1u << partOf(emptyCell, open);
+        reach_[index] = part << kEver | part << kLast;
+    }
+    bool inLastLevel(std::uint32_t index) const { return (reach_[index] >> kLast & 0xff) != 0; }
+    std::uint32_t lastReached(std::uint32_t index, std::uint32_t open) const {
+        const std::uint32_t last = reach_[index] >> kLast & 0xff;
+        if (reach_[index] >> kParts == 1) {
+            return open;
+        }
+        std::uint32_t empties = 0;
+        for (int number = 0; open != 0; ++number) {
+            const std::uint32_t area = flood_(open & (~open + 1), open);
+            if (last & (1u << number)) {
+                empties |= area;
+            }
+            open &= ~area;
+        }
+        return empties;
+    }
+    void prefetch(std::uint32_t index) const { __builtin_prefetch(&reach_[index]); }
+    bool reach(std::uint32_t index, int from, std::uint32_t open) {
+        std::uint32_t& next = reach_[index];
+        // Once every part of a placement is reached (most leave the empty cell only one), it is
+        // passed over at once.
+        const std::uint32_t parts = next >> kParts;
+        if (parts != 0 && kBitCount[(next >> kEver | next >> kNext) & 0xff] == parts) {
+            return false;
+        }
+        const std::uint32_t reached = flood_(1u << from, open);
+        std::uint32_t part = 1;
+        if (reached == open) {
+            next |= 1u << kParts;
+        } else {
+            // Its number: the parts with a cell below its lowest come first.
+            const std::uint32_t rest = open & ~reached;
+            for (std::uint32_t below = rest & ((reached & (~reached + 1)) - 1); below != 0;
+                 part <<= 1) {
+                below &= ~flood_(below & (~below + 1), rest);
+            }
+            if (parts == 0) {
+                int count = 0;
+                for (std::uint32_t left = open; left != 0; ++count) {
+                    left &= ~flood_(left & (~left + 1), left);
+                }
+                next |= std::uint32_t(count) << kParts;
+            }
+        }
+        if ((next >> kEver | next >> kNext) & part) {
+            return false;
+        }
+        next |= part << kNext;
+        return true;
+    }
+    void endLevel() {
+        for (std::uint32_t& entry : reach_) {
+            const std::uint32_t added = entry >> kNext & 0xff;
+            entry = (entry & (0xffu | ~0u << kParts)) | added | added << kLast;
+        }
+    }
+
+private:
+    static constexpr int kEver = 0, kNext = 8, kLast = 16, kParts = 24;
+
+    int partOf(int cell, std::uint32_t open) const {
+        for (int number = 0;; ++number) {
+            const std::uint32_t area = flood_(open & (~open + 1), open);
+            if (area & (1u << cell)) {
+                return number;
+            }
+            open &= ~area;
+        }
+    }
+
+    std::vector<std::uint32_t> reach_;
+    Flood flood_;
+};
+
+}  // namespace
+
+bool PatternDatabases::build(int group, const std::stop_token& stop) {
+    const auto flood = [this](std::uint32_t mask, std::uint32_t open) {
+        return spread(mask, open);
+    };
+    std::uint32_t size = 1;
+    for (std::size_t i = 0; i < groups_[group].size(); ++i) {
+        size *= cells_ - static_cast<std::uint32_t>(i);
+    }
+    if (cells_ <= 16) {
+        CellMasks reach(size, flood);
+        return search(group, reach, stop);
+    }
+    PartSets reach(size, flood);
+    return search(group, reach, stop);
 }
 
 // Breadth-first search back from the goal over (placement of the group, empty cell). Only moves
-// of the group's pieces cost; the empty cell wanders over the other cells for free, so a state is
-// a placement and the part of the other cells the empty cell is in. A placement leaves the empty
-// cell at most eight parts (fewer than its group's pieces plus two), so each keeps three 8-bit
-// sets of parts: reached before this level, reached in it, and reached in the last one, and
-// whether there is only one.
-//
-// The search runs over dense indices, whose scratch takes 4 bytes an entry (23 MB for a group of
-// six on 4 x 4, 25.5 MB for five on 5 x 5); a table indexed by 4 bits a cell is filled from a
+// of the group's pieces cost; the empty cell wanders over the other cells for free, so `reach`
+// keeps for each placement the empty cells reached, by level, rather than one state per empty
+// cell. The search runs over dense indices; a table indexed by 4 bits a cell is filled from a
 // dense one at the end.
-bool PatternDatabases::build(int group, const std::stop_token& stop) {
+template <typename Reach>
+bool PatternDatabases::search(int group, Reach& reach, const std::stop_token& stop) {
     const std::vector<int>& pieces = groups_[group];
     const int count = static_cast<int>(pieces.size());
     std::uint32_t size = 1;
@@ -410,9 +551,6 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
         size *= cells_ - i;
     }
     const std::uint32_t allCells = (1u << cells_) - 1;
-    constexpr int kEver = 0, kNext = 8, kLast = 16;
-    constexpr std::uint32_t kReached = 0xffff, kOnePart = 1u << 24;
-    std::vector<std::uint32_t> reach(size, 0);
     std::vector<std::uint8_t> dense;
     std::uint8_t* table = storage_.data() + tableOffsets_[group];
     if (plain_) {
@@ -427,15 +565,7 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
         cells[i] = pieces[i];
         occupied |= 1u << pieces[i];
     }
-    const std::uint32_t start = rank(cells, count);
-    std::uint32_t area[kMaxCells];
-    areas(allCells & ~occupied, area);
-    int homePart = 0;
-    while (!(area[homePart] & (1u << emptyGoalCell_))) {
-        ++homePart;
-    }
-    const std::uint32_t home = 1u << homePart;
-    reach[start] = home << kEver | home << kLast;
+    reach.start(rank(cells, count), emptyGoalCell_, allCells & ~occupied);
 
     for (int depth = 0;; ++depth) {
         if (stop.stop_requested()) {
@@ -452,8 +582,7 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
                     digits[i] = 0;
                 }
             }
-            const std::uint32_t last = (reach[index] >> kLast) & 0xff;
-            if (last == 0) {
+            if (!reach.inLastLevel(index)) {
                 continue;
             }
             if (table[index] == kUnreached) {
@@ -464,16 +593,7 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
             for (int i = 0; i < count; ++i) {
                 occupied |= 1u << cells[i];
             }
-            std::uint32_t empties = allCells & ~occupied;
-            if (!(reach[index] & kOnePart)) {
-                const int areaCount = areas(empties, area);
-                empties = 0;
-                for (int number = 0; number < areaCount; ++number) {
-                    if (last & (1u << number)) {
-                        empties |= area[number];
-                    }
-                }
-            }
+            const std::uint32_t empties = reach.lastReached(index, allCells & ~occupied);
             // Gather every move first and touch their entries early: the entries lie far apart
             // and waiting for each in turn is most of the build time.
             struct Move {
@@ -497,46 +617,21 @@ bool PatternDatabases::build(int group, const std::stop_token& stop) {
                     cells[i] = to;
                     const std::uint32_t next = rank(cells, count);
                     cells[i] = from;
-                    __builtin_prefetch(&reach[next]);
+                    reach.prefetch(next);
                     moves[moveCount++] = {next, from, to};
                 }
             }
             for (int m = 0; m < moveCount; ++m) {
-                std::uint32_t& next = reach[moves[m].index];
-                // Most placements leave the empty cell one part: known so and reached, they
-                // are passed over at once.
-                if ((next & kOnePart) && (next & kReached)) {
-                    continue;
-                }
                 const int from = moves[m].from;
                 const std::uint32_t open =
                     allCells & ~((occupied & ~(1u << from)) | (1u << moves[m].to));
-                const std::uint32_t reached = spread(1u << from, open);
-                std::uint32_t part = 1;
-                if (reached == open) {
-                    next |= kOnePart;
-                } else {
-                    // Its number: the parts with a cell below its lowest come first.
-                    const std::uint32_t rest = open & ~reached;
-                    for (std::uint32_t below = rest & ((reached & (~reached + 1)) - 1);
-                         below != 0; part <<= 1) {
-                        below &= ~spread(below & (~below + 1), rest);
-                    }
-                }
-                if ((next >> kEver | next >> kNext) & part) {
-                    continue;
-                }
-                next |= part << kNext;
-                grew = true;
+                grew |= reach.reach(moves[m].index, from, open);
             }
         }
         if (!grew) {
             break;
         }
-        for (std::uint32_t& entry : reach) {
-            const std::uint32_t added = (entry >> kNext) & 0xff;
-            entry = (entry & (0xff | kOnePart)) | added | added << kLast;
-        }
+        reach.endLevel();
     }
     if (plain_) {
         std::uint8_t* plain = storage_.data() + tableOffsets_[group];

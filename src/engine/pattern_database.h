@@ -103,8 +103,9 @@ private:
     std::size_t tableSize(int count) const;
     void placeDigits(const int* digits, int count, int* cells) const;
     bool build(int group, const std::stop_token& stop);
+    template <typename Reach>
+    bool search(int group, Reach& reach, const std::stop_token& stop);
     std::uint32_t spread(std::uint32_t mask, std::uint32_t open) const;
-    int areas(std::uint32_t open, std::uint32_t* area) const;
     void layOut();
     void findTables();
     std::size_t headerBytes() const;

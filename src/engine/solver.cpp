@@ -314,7 +314,7 @@ void Solver::makeRoomFor(TableSlot& added) const {
 
 std::shared_ptr<const PatternDatabases> Solver::databases(
     int columns, int rows, int emptyGoalCell, const std::stop_token& stop, bool wait,
-    std::chrono::steady_clock::time_point deadline) const {
+    std::chrono::steady_clock::time_point deadline, bool buildOnWorker) const {
     const std::shared_ptr<TableSlot> tables = slot(columns, rows, emptyGoalCell);
     std::unique_lock lock(tables->mutex, std::defer_lock);
     const auto used = [&] {
@@ -341,6 +341,8 @@ std::shared_ptr<const PatternDatabases> Solver::databases(
     if (tables->tables)
         return used();
     lock.unlock();
+    if (!buildOnWorker)
+        return nullptr;
     // Built on a worker of low priority, which the solver stops and joins when it goes.
     std::lock_guard guard(mutex_);
     if (tables->building)
@@ -506,7 +508,7 @@ std::optional<std::vector<int>> Solver::beamOnWholeBoardTables(const std::vector
                                                                const SolveLimits& limits) const {
     const CornerFlip flip = cornerFlip(5, 5, emptyGoal, true);
     // A budget too short for the tables to be built goes on without them while a worker builds
-    // them (about 16 s).
+    // them (about 11 s).
     const bool wait = !limits.budgeted() ||
                       limits.deadline - std::chrono::steady_clock::now() > kTimeToWaitForTables;
     const auto tables = databases(5, 5, flip(emptyGoal), limits.stop, wait, limits.deadline);
@@ -715,7 +717,12 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
             }
         const int cornerGoal = (emptyGoal / columns - top) * 4 + emptyGoal % columns - left;
         const CornerFlip flip = cornerFlip(4, 4, cornerGoal, !options_.legacy);
-        cornerTables = databases(4, 4, flip(cornerGoal), stop, !limits.budgeted());
+        // A 5 x 5 board needs them only until its own tables are built, which a worker is
+        // doing meanwhile: they are read if stored, not built.
+        const bool ownTables = columns == 5 && rows == 5 && !options_.legacy &&
+                               cornerFlip(5, 5, emptyGoal, true)(emptyGoal) == 24;
+        cornerTables = databases(4, 4, flip(cornerGoal), stop, !limits.budgeted(),
+                                 std::chrono::steady_clock::time_point::max(), !ownTables);
     }
     const bool largeFinish = cornerTables != nullptr;
     const auto estimate = [&](const EdgeReduction& reduction) {

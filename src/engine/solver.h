@@ -81,8 +81,8 @@ struct SolverOptions {
 // the store) and kept, one set per (grid size, empty goal cell), each behind its own lock, so a
 // solve never waits for another grid's tables. A board whose empty goal cell is in a corner is
 // flipped so that it is bottom right, and all four corners share one set (4 x 4: 33.6 MB,
-// built in about 5.6 s; 5 x 5: 25.8 MB, 16 s; 3 x 5 and 5 x 3: 7.2 MB each, about 3 s; 3 x 4
-// and 4 x 3: 0.8 MB each, 0.3 s; 3 x 3: 0.4 MB). A build needs up to 29 MB more while it runs
+// built in about 5.6 s; 5 x 5: 25.8 MB, 11 s; 3 x 5 and 5 x 3: 7.2 MB each, about 3 s; 3 x 4
+// and 4 x 3: 0.8 MB each, 0.3 s; 3 x 3: 0.4 MB). A build needs up to 38 MB more while it runs
 // (5 x 5: 26 MB). The sets kept at once come to 64 MB at most: the least recently used go first.
 class Solver {
 public:
@@ -139,11 +139,13 @@ private:
                                            const std::function<int(const EdgeReduction&)>& estimate,
                                            const SolveLimits& limits) const;
     // The tables of a grid; null if stopped or past `deadline` while another builds them, or if
-    // `wait` is false and they are neither built nor stored (a build then starts on a worker).
+    // `wait` is false and they are neither built nor stored (a build then starts on a worker,
+    // if `buildOnWorker`).
     std::shared_ptr<const PatternDatabases> databases(
         int columns, int rows, int emptyGoalCell, const std::stop_token& stop, bool wait = true,
         std::chrono::steady_clock::time_point deadline =
-            std::chrono::steady_clock::time_point::max()) const;
+            std::chrono::steady_clock::time_point::max(),
+        bool buildOnWorker = true) const;
     std::shared_ptr<TableSlot> slot(int columns, int rows, int emptyGoalCell) const;
     // Lets go of the least recently used other tables while all come to more than 64 MB.
     void makeRoomFor(TableSlot& added) const;
