@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/table_beam.h"
 
-#include "engine/board_keys.h"
+#include "engine/beam_selection.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -184,29 +184,10 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
             std::reverse(path.begin(), path.end());
             return path;
         }
-        // The best `width` by estimate: counted into buckets by estimate, and only within the
-        // estimate cut through are the rest compared.
         const std::size_t kept = std::min(std::size_t(width), candidates.size());
-        bucketEnds.assign(std::size_t(highest - lowest) + 2, 0);
-        for (const Candidate& candidate : candidates) {
-            ++bucketEnds[std::size_t(candidate.estimate - lowest) + 1];
-        }
-        for (std::size_t e = 1; e < bucketEnds.size(); ++e) {
-            bucketEnds[e] += bucketEnds[e - 1];
-        }
-        ordered.resize(candidates.size());
-        for (const Candidate& candidate : candidates) {
-            ordered[bucketEnds[std::size_t(candidate.estimate - lowest)]++] = candidate;
-        }
-        // bucketEnds[e] is now where estimate lowest + e ends.
-        const auto cut = std::upper_bound(bucketEnds.begin(), bucketEnds.end(), kept - 1);
-        const std::size_t cutBegin = cut == bucketEnds.begin() ? 0 : *(cut - 1);
-        if (kept < *cut) {
-            std::nth_element(ordered.begin() + std::ptrdiff_t(cutBegin),
-                             ordered.begin() + std::ptrdiff_t(kept),
-                             ordered.begin() + std::ptrdiff_t(*cut), better);
-        }
-        ordered.resize(kept);
+        keepBest(
+            candidates, kept, lowest, highest, [](const Candidate& c) { return c.estimate; },
+            better, ordered, bucketEnds);
 
         nextBeam.clear();
         nextBlocks.resize(kept * std::size_t(stride));

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the beam searches use to keep a board met twice in a step once.
+// What the beam searches use at each step: to keep a board met twice once, and to keep the best.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -64,5 +65,35 @@ private:
     std::uint32_t stamp_ = 0;
     std::size_t mask_ = 0;
 };
+
+// The best `kept` of `candidates` by `score` (whole numbers from `lowest` to `highest`, close
+// together), then by `better`, into `ordered`, in order of score. Counting the scores places the
+// candidates in one pass, and only within the score cut through are candidates compared:
+// selecting by comparisons alone took a third of the time of a solve. `bucketEnds` is scratch.
+template <typename Candidate, typename Score, typename Better>
+void keepBest(const std::vector<Candidate>& candidates, std::size_t kept, int lowest, int highest,
+              Score score, Better better, std::vector<Candidate>& ordered,
+              std::vector<std::size_t>& bucketEnds) {
+    bucketEnds.assign(std::size_t(highest - lowest) + 2, 0);
+    for (const Candidate& candidate : candidates) {
+        ++bucketEnds[std::size_t(score(candidate) - lowest) + 1];
+    }
+    for (std::size_t s = 1; s < bucketEnds.size(); ++s) {
+        bucketEnds[s] += bucketEnds[s - 1];
+    }
+    ordered.resize(candidates.size());
+    for (const Candidate& candidate : candidates) {
+        ordered[bucketEnds[std::size_t(score(candidate) - lowest)]++] = candidate;
+    }
+    // bucketEnds[s] is now where score lowest + s ends.
+    const auto cut = std::upper_bound(bucketEnds.begin(), bucketEnds.end(), kept - 1);
+    const std::size_t cutBegin = cut == bucketEnds.begin() ? 0 : *(cut - 1);
+    if (kept < *cut) {
+        std::nth_element(ordered.begin() + std::ptrdiff_t(cutBegin),
+                         ordered.begin() + std::ptrdiff_t(kept),
+                         ordered.begin() + std::ptrdiff_t(*cut), better);
+    }
+    ordered.resize(kept);
+}
 
 }  // namespace mosaic
