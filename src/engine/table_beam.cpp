@@ -13,6 +13,8 @@ namespace {
 constexpr int kMaxCells = PatternDatabases::kMaxCells;
 // No beam runs longer than this; a board far from the goal needs a few hundred moves at most.
 constexpr int kMaxDepth = 2000;
+// Places in a step are kept in 16 bits.
+constexpr std::size_t kWidest = 65536;
 
 }  // namespace
 
@@ -46,7 +48,6 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
         int sum;
         int mirroredSum;
         std::uint64_t hash;
-        std::uint32_t history;
     };
     struct Candidate {
         int estimate;
@@ -58,7 +59,7 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
         const std::uint8_t* mirrored;
     };
     std::vector<std::uint8_t> blocks(std::size_t(stride), 0);
-    Entry first{0, -1, 0, 0, 0, 0};
+    Entry first{0, -1, 0, 0, 0};
     for (int cell = 0; cell < cells; ++cell) {
         blocks[std::size_t(cell)] = std::uint8_t(board[std::size_t(cell)]);
         blocks[std::size_t(cells + board[std::size_t(cell)])] = std::uint8_t(cell);
@@ -85,9 +86,12 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
     if (first.sum == 0) {
         return std::vector<int>{};
     }
-    // The moves made, as (index of the previous move, cell), to read the path back at the end.
-    std::vector<std::uint32_t> parents{0};
-    std::vector<std::uint8_t> moves{0};
+    // For each board of each step after the first, the place of the board it came from in the
+    // step before, and the cell the empty cell moved into: 3 bytes a board, to read the path
+    // back at the end.
+    std::vector<std::uint16_t> parents;
+    std::vector<std::uint8_t> moves;
+    std::vector<std::size_t> stepStarts;
     std::vector<Entry> beam{first};
     std::vector<Entry> nextBeam;
     std::vector<std::uint8_t> nextBlocks;
@@ -178,19 +182,21 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
             const auto goal = std::find_if(candidates.begin(), candidates.end(),
                                            [](const Candidate& c) { return c.estimate == 0; });
             std::vector<int> path{goal->cell};
-            for (std::uint32_t h = beam[std::size_t(goal->from)].history; h != 0; h = parents[h]) {
-                path.push_back(moves[h]);
+            for (std::size_t step = stepStarts.size(), at = std::size_t(goal->from); step-- > 0;) {
+                path.push_back(moves[stepStarts[step] + at]);
+                at = parents[stepStarts[step] + at];
             }
             std::reverse(path.begin(), path.end());
             return path;
         }
-        const std::size_t kept = std::min(std::size_t(width), candidates.size());
+        const std::size_t kept = std::min({std::size_t(width), kWidest, candidates.size()});
         keepBest(
             candidates, kept, lowest, highest, [](const Candidate& c) { return c.estimate; },
             better, ordered, bucketEnds);
 
         nextBeam.clear();
         nextBlocks.resize(kept * std::size_t(stride));
+        stepStarts.push_back(parents.size());
         for (std::size_t i = 0; i < kept; ++i) {
             const Candidate& candidate = ordered[i];
             const Entry& parent = beam[std::size_t(candidate.from)];
@@ -211,10 +217,9 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
                               *candidate.mirrored;
                 block[2 * cells + groups + imageGroup] = *candidate.mirrored;
             }
-            parents.push_back(parent.history);
+            parents.push_back(std::uint16_t(candidate.from));
             moves.push_back(std::uint8_t(candidate.cell));
-            nextBeam.push_back({candidate.cell, parent.empty, sum, mirroredSum, candidate.hash,
-                                std::uint32_t(parents.size() - 1)});
+            nextBeam.push_back({candidate.cell, parent.empty, sum, mirroredSum, candidate.hash});
         }
         std::swap(beam, nextBeam);
         std::swap(blocks, nextBlocks);

@@ -16,8 +16,8 @@
 namespace mosaic {
 
 // `board[cell]` names the cell the piece on `cell` belongs in; the empty cell holds its own goal
-// cell. Keeps `width` boards at each depth. Returns the cells the empty cell moves into; nothing
-// if stopped or past `deadline` first.
+// cell. Keeps `width` boards at each depth (65,536 at most). Returns the cells the empty cell moves
+// into; nothing if stopped or past `deadline` first.
 std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases,
                                                const std::vector<int>& board, int width,
                                                const std::stop_token& stop,
