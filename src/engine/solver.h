@@ -119,6 +119,9 @@ private:
     std::optional<std::vector<int>> beamOnWholeBoardTables(const std::vector<int>& pieces,
                                                            int emptyGoal,
                                                            const SolveLimits& limits) const;
+    // Reads or builds, before a budgeted solve's search, the tables of the 12-cell corners that
+    // the solve may finish on: side by side when both may be needed.
+    void readyCornerTables(int columns, int rows, int emptyGoal, const SolveLimits& limits) const;
     Solution solveAsLaidOut(const SolverBoard& board, const SolverBoard& goal,
                             const SolveLimits& limits) const;
     Solution solveExactly(int columns, int rows, const std::vector<int>& pieces, int emptyGoal,
