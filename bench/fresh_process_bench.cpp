@@ -93,12 +93,11 @@ void BM_TableBuildMemory(benchmark::State& state) {
         state.counters["cpu_s"] = cpu;
         state.counters["peak_MB"] = peak;
         state.counters["base_MB"] = base.second;
-        state.counters["table_MB"] =
-            double(mosaic::PatternDatabases::fileSize(
-                side, side, side * side - 1,
-                old ? mosaic::PatternDatabases::Layout::Legacy
-                    : mosaic::PatternDatabases::Layout::Current)) /
-            1e6;
+        state.counters["table_MB"] = double(mosaic::PatternDatabases::fileSize(
+                                         side, side, side * side - 1,
+                                         old ? mosaic::PatternDatabases::Layout::Legacy
+                                             : mosaic::PatternDatabases::Layout::Current)) /
+                                     1e6;
     }
 }
 BENCHMARK(BM_TableBuildMemory)

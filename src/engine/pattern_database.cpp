@@ -344,7 +344,8 @@ std::uint32_t PatternDatabases::rank(const int* cells, int count) const {
     for (int i = 0; i < count; ++i) {
         const std::uint32_t takenBelow = taken & ((1u << cells[i]) - 1);
         const int digit = cells[i] - kBitCount[takenBelow & 0xff] -
-                          kBitCount[(takenBelow >> 8) & 0xff] - kBitCount[(takenBelow >> 16) & 0xff];  // cells below 24
+                          kBitCount[(takenBelow >> 8) & 0xff] -
+                          kBitCount[(takenBelow >> 16) & 0xff];  // cells below 24
         index = index * (cells_ - i) + digit;
         taken |= 1u << cells[i];
     }
@@ -396,7 +397,8 @@ public:
     CellMasks(std::uint32_t size, Flood flood) : reach_(size), last_(size, 0), flood_(flood) {}
 
     void start(std::uint32_t index, int emptyCell, std::uint32_t open) {
-        reach_[index].ever = last_[index] = static_cast<std::uint16_t>(flood_(1u << emptyCell, open));
+        reach_[index].ever = last_[index] =
+            static_cast<std::uint16_t>(flood_(1u << emptyCell, open));
     }
     bool inLastLevel(std::uint32_t index) const { return last_[index] != 0; }
     std::uint32_t lastReached(std::uint32_t index, std::uint32_t) const { return last_[index]; }

@@ -521,10 +521,11 @@ std::optional<std::vector<int>> Solver::beamOnWholeBoardTables(const std::vector
         const auto deadline = limits.deadline - kTableBeamMargin;
         best = beamWithTables(*tables, flipped, kFirstTableBeamWidth, limits.stop, deadline);
         const auto now = std::chrono::steady_clock::now();
-        const double share = double((deadline - now).count()) /
-                             double(std::max((now - started).count(), decltype(now - started)::rep(1)));
-        const int width = int(std::min<double>(kWidestTableBeam, kFirstTableBeamWidth * share *
-                                                                     (10 - kTableBeamSpareTenths) / 10));
+        const double share =
+            double((deadline - now).count()) /
+            double(std::max((now - started).count(), decltype(now - started)::rep(1)));
+        const int width = int(std::min<double>(
+            kWidestTableBeam, kFirstTableBeamWidth * share * (10 - kTableBeamSpareTenths) / 10));
         if (best && width >= 2 * kFirstTableBeamWidth) {
             auto wider = beamWithTables(*tables, flipped, width, limits.stop, deadline);
             if (wider && wider->size() < best->size())

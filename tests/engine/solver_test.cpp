@@ -7,10 +7,10 @@
 
 #include "engine/solver.h"
 #include "engine/exact_search.h"
-#include "engine/solver_boards.h"
-#include "engine/test_session.h"
 #include "engine/pattern_database.h"
+#include "engine/solver_boards.h"
 #include "engine/table_beam.h"
+#include "engine/test_session.h"
 #include "files/table_store.h"
 
 #include <gtest/gtest.h>
@@ -280,8 +280,8 @@ std::shared_ptr<const mosaic::PatternDatabases> CachedTables(int side, const Sol
     CachedSolver().solve(goal, goal);
     const int emptyGoal = side * side - 1;
     mosaic::FolderTableStore store(MOSAIC_TEST_TABLE_CACHE);
-    const std::string name = "solver-tables-" + std::to_string(side) + "x" +
-                             std::to_string(side) + "-" + std::to_string(emptyGoal) + ".bin";
+    const std::string name = "solver-tables-" + std::to_string(side) + "x" + std::to_string(side) +
+                             "-" + std::to_string(emptyGoal) + ".bin";
     auto bytes = store.read(name, mosaic::PatternDatabases::fileSize(side, side, emptyGoal));
     return bytes ? mosaic::PatternDatabases::fromFile(std::move(*bytes), side, side, emptyGoal)
                  : nullptr;
@@ -331,8 +331,8 @@ TEST(SearchSolver, FiveByFiveTablesNeverOverestimateAndBeatManhattanDistance) {
         for (int cell = 0; cell < 25; ++cell)
             board.cells.push_back(cell);
         for (int step = 0, previous = -1; step < walk; ++step) {
-            const int empty = int(std::find(board.cells.begin(), board.cells.end(), 24) -
-                                  board.cells.begin());
+            const int empty =
+                int(std::find(board.cells.begin(), board.cells.end(), 24) - board.cells.begin());
             std::vector<int> next = Neighbours(board, empty);
             std::erase(next, previous);
             const int cell = next[random() % next.size()];
@@ -356,10 +356,11 @@ TEST(SearchSolver, FiveByFiveTablesNeverOverestimateAndBeatManhattanDistance) {
 TEST(SearchSolver, TheTablesKeptAtOnceStayWithinSixtyFourMegabytes) {
     // 4 x 4 (33.6 MB) and 5 x 5 (25.8 MB) fit together; 3 x 5 (7.2 MB) then pushes out the
     // least recently used.
-    const mosaic::Solver solver(std::make_shared<mosaic::FolderTableStore>(MOSAIC_TEST_TABLE_CACHE));
-    const SolverBoard boards[] = {KorfGoal(), FelnerGoal(),
-                                  solver_boards::goalBoard(3, 5, GoalOrder::RowsAscending),
-                                  KorfGoal(), solver_boards::goalBoard(5, 3, GoalOrder::RowsAscending)};
+    const mosaic::Solver solver(
+        std::make_shared<mosaic::FolderTableStore>(MOSAIC_TEST_TABLE_CACHE));
+    const SolverBoard boards[] = {
+        KorfGoal(), FelnerGoal(), solver_boards::goalBoard(3, 5, GoalOrder::RowsAscending),
+        KorfGoal(), solver_boards::goalBoard(5, 3, GoalOrder::RowsAscending)};
     const std::size_t expected[] = {33'558'600, 59'364'704, 33'013'586, 40'766'082, 47'973'564};
     for (std::size_t i = 0; i < std::size(boards); ++i) {
         SolverBoard board = boards[i];
