@@ -4,11 +4,20 @@
 // What the beam searches use at each step: to keep a board met twice once, and to keep the best.
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace mosaic {
+
+// The cells the empty cell on `empty` may move into, up, left, right and down in that order
+// (the order keeps runs repeatable); -1 past the edge.
+inline std::array<int, 4> cellsAround(int empty, int columns, int cells) {
+    const int column = empty % columns;
+    return {empty >= columns ? empty - columns : -1, column > 0 ? empty - 1 : -1,
+            column < columns - 1 ? empty + 1 : -1, empty + columns < cells ? empty + columns : -1};
+}
 
 // Random keys, the same on every run, for each (piece, cell) of a grid of `cells` cells, indexed
 // piece * cells + cell: a board's key is the XOR of its pieces' keys.

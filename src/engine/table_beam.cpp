@@ -117,11 +117,7 @@ std::optional<std::vector<int>> beamWithTables(const PatternDatabases& databases
             const Entry& entry = beam[std::size_t(b)];
             const std::uint8_t* block = &blocks[std::size_t(b) * std::size_t(stride)];
             const int empty = entry.empty;
-            const int column = empty % columns;
-            const int next[4] = {empty >= columns ? empty - columns : -1,
-                                 column > 0 ? empty - 1 : -1, column < columns - 1 ? empty + 1 : -1,
-                                 empty + columns < cells ? empty + columns : -1};
-            for (int cell : next) {
+            for (int cell : cellsAround(empty, columns, cells)) {
                 if (cell < 0 || cell == entry.previous) {
                     continue;
                 }

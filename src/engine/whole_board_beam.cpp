@@ -135,11 +135,7 @@ std::vector<int> beamTowardGoal(int columns, int rows, const std::vector<int>& s
             const Entry& entry = beam[b];
             std::uint8_t* board = &boards[static_cast<std::size_t>(b) * cells];
             const int empty = entry.empty;
-            const int column = empty % columns;
-            const int next[4] = {empty >= columns ? empty - columns : -1,
-                                 column > 0 ? empty - 1 : -1, column < columns - 1 ? empty + 1 : -1,
-                                 empty + columns < cells ? empty + columns : -1};
-            for (int cell : next) {
+            for (int cell : cellsAround(empty, columns, cells)) {
                 if (cell < 0 || cell == entry.previous) {
                     continue;
                 }
