@@ -77,7 +77,7 @@ constexpr auto kWeightedSearchMargin = std::chrono::milliseconds(5);
 constexpr int kFallbackCandidates = 8;
 // The beam searches guided by the 5 x 5 tables: a first one this wide, then one as wide as the
 // rest of a budget allows (judged by the first's time, less a fifth to spare), at most the
-// widest, which is also the width without a budget (a second; its scratch takes 40 MB).
+// widest, which is also the width without a budget (a second; its scratch takes about 35 MB).
 constexpr int kFirstTableBeamWidth = 4096;
 constexpr int kWidestTableBeam = 49152;
 constexpr int kTableBeamSpareTenths = 2;
@@ -173,6 +173,11 @@ CornerFlip cornerFlip(int columns, int rows, int emptyGoal, bool enabled) {
     if (!enabled || !corner)
         return {columns, rows, false, false};
     return {columns, rows, column == 0, row == 0};
+}
+
+// The one grid over 16 cells with tables of its own: 5 x 5, with the empty cell's goal in a corner.
+bool hasWholeBoardTables(int columns, int rows, int emptyGoal) {
+    return columns == 5 && rows == 5 && cornerFlip(5, 5, emptyGoal, true)(emptyGoal) == 24;
 }
 
 std::string tableName(int columns, int rows, int emptyGoal) {
@@ -546,8 +551,8 @@ Solution Solver::solveNearShortest(const SolverBoard& board, const SolverBoard& 
     // 5 x 5 boards whose empty cell's goal is in a corner have tables of their own once built,
     // which guide a beam search to within a few percent of the shortest solution.
     const int emptyGoal = goalCells(goal)[0];
-    if (board.columns == 5 && board.rows == 5 && !options_.legacy &&
-        cornerFlip(5, 5, emptyGoal, true)(emptyGoal) == 24 && isSolvable(board, goal)) {
+    if (!options_.legacy && hasWholeBoardTables(board.columns, board.rows, emptyGoal) &&
+        isSolvable(board, goal)) {
         if (auto path = beamOnWholeBoardTables(inGoalTerms(board, goal), emptyGoal, limits)) {
             Solution solution;
             solution.emptyCellPath = std::move(*path);
@@ -734,8 +739,7 @@ Solution Solver::solveAsLaidOut(const SolverBoard& board, const SolverBoard& goa
         const CornerFlip flip = cornerFlip(4, 4, cornerGoal, !options_.legacy);
         // A 5 x 5 board needs them only until its own tables are built, which a worker is
         // doing meanwhile: they are read if stored, not built.
-        const bool ownTables = columns == 5 && rows == 5 && !options_.legacy &&
-                               cornerFlip(5, 5, emptyGoal, true)(emptyGoal) == 24;
+        const bool ownTables = !options_.legacy && hasWholeBoardTables(columns, rows, emptyGoal);
         cornerTables = databases(4, 4, flip(cornerGoal), stop, !limits.budgeted(),
                                  std::chrono::steady_clock::time_point::max(), !ownTables);
     }
